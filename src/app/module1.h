@@ -1,0 +1,20 @@
+// The module shared by both windows: the one stacking operation and the coordinate view's
+// remembered place.
+#pragma once
+
+#include "platform/toolkit.h"
+
+namespace vardek {
+
+struct Module1 {
+    // Outer top-left of the coordinate view when it was last destroyed. Kept in physical
+    // pixels, so that it reopens exactly where it was closed at any display scaling.
+    int Form2Left = 0;
+    int Form2Top = 0;
+};
+
+// flag 1: topmost band, 0: normal band, both showing the window; any other flag: nothing.
+// Referring to the window creates it when it is not loaded, whatever the flag.
+void SetTopMost(platform::Toolkit& toolkit, platform::FormId window, int flag);
+
+}  // namespace vardek

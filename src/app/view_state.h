@@ -1,0 +1,33 @@
+// The ruler window's state record, kept between events. Every field is 0 at creation.
+// Flags hold -1 for true and 0 for false; OriginMode alone holds 1 or 0.
+#pragma once
+
+#include <cstdint>
+
+namespace vardek {
+
+struct ViewState {
+    std::int32_t PointerX = 0;  // screen point under the pointer, in the snapshot's frame
+    std::int32_t PointerY = 0;
+    std::int16_t OriginX = 0;
+    std::int16_t OriginY = 0;
+    std::int16_t StartX = 0;    // first point, relative to the origin
+    std::int16_t StartY = 0;
+    std::int16_t EndFixed = 0;  // second point's X, relative to the origin
+    std::int16_t ColorPick = 0;
+    std::int16_t TrackingOff = 0;
+    std::int16_t OriginMode = 0;
+    std::int16_t RestorePending = 0;
+    std::int16_t RelX = 0;
+    std::int16_t RelY = 0;
+    std::int32_t WinLeftPx = 0;  // window's outer corner when the snapshot was taken
+    std::int32_t WinTopPx = 0;
+    std::int32_t Red = 0;
+    std::int32_t Green = 0;
+    std::int32_t Blue = 0;
+};
+
+inline constexpr std::int16_t kTrue = -1;
+inline constexpr std::int16_t kFalse = 0;
+
+}  // namespace vardek

@@ -1,0 +1,33 @@
+#include "coordview/form2.h"
+
+namespace vardek {
+
+using platform::FormId;
+
+void Form2::Bind(platform::Form& form)
+{
+    form.onLoad = [this] { Form_Load(); };
+    form.onActivate = [this] { Form_Activate(); };
+    form.onUnload = [this] { Form_Unload(); };
+}
+
+void Form2::Form_Load()
+{
+    // The label-buttons take their hand pointer from the window definition.
+    Self().MoveTo({module1_.Form2Left, module1_.Form2Top});
+}
+
+void Form2::Form_Activate()
+{
+    toolkit_.Yield();
+    toolkit_.GetForm(FormId::Form1).Picture("Picture1").SetFocus();
+}
+
+void Form2::Form_Unload()
+{
+    const PixelRect place = Self().WindowRect();
+    module1_.Form2Left = place.left;
+    module1_.Form2Top = place.top;
+}
+
+}  // namespace vardek

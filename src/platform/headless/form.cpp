@@ -1,0 +1,139 @@
+#include "platform/headless/form.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/headless/world.h"
+
+namespace vardek::platform::headless {
+
+namespace {
+
+PixelRect ToPixels(const TwipRect& rect, int dpi)
+{
+    const int left = TwipsToPixels(rect.left, dpi);
+    const int top = TwipsToPixels(rect.top, dpi);
+    return {left, top, left + TwipsToPixels(rect.width, dpi), top + TwipsToPixels(rect.height, dpi)};
+}
+
+}  // namespace
+
+HeadlessForm::HeadlessForm(World& world, FormId id, const FormDef& def, int serial)
+    : world_(world), id_(id), def_(def), serial_(serial), dpi_(world.Config().dpi)
+{
+    const FrameMetrics& metrics = def.frame == FrameKind::Sizable ? world.Config().sizable : world.Config().toolWindow;
+    const PixelRect client = ToPixels(def.client, dpi_);
+    client_ = {client.Width(), client.Height()};
+    outerOrigin_ = {client.left - metrics.frame, client.top - metrics.frame - metrics.caption};
+    for (const ControlDef& control : def.controls) {
+        const PixelRect bounds = ToPixels(control.rect, dpi_);
+        if (control.kind == Kind::PictureBox) {
+            controls_.push_back(std::make_unique<HeadlessPictureBox>(*this, control, bounds));
+        } else {
+            controls_.push_back(std::make_unique<HeadlessControl>(*this, control, bounds));
+        }
+    }
+}
+
+HeadlessControl* HeadlessForm::Find(std::string_view name) const
+{
+    for (const auto& control : controls_) {
+        if (control->Name() == name) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+Control& HeadlessForm::Get(std::string_view name)
+{
+    if (HeadlessControl* control = Find(name)) {
+        return *control;
+    }
+    throw std::out_of_range("no control " + std::string(name) + " on " + std::string(def_.name));
+}
+
+PictureBox& HeadlessForm::Picture(std::string_view name)
+{
+    if (auto* picture = dynamic_cast<HeadlessPictureBox*>(Find(name))) {
+        return *picture;
+    }
+    throw std::out_of_range("no picture box " + std::string(name) + " on " + std::string(def_.name));
+}
+
+void HeadlessForm::Show()
+{
+    const bool firstShow = !everShown_;
+    visible_ = true;
+    everShown_ = true;
+    world_.BringToTop(*this);
+    world_.Activate(*this);
+    if (firstShow) {
+        world_.Post([&world = world_, id = id_, serial = serial_] {
+            if (HeadlessForm* form = world.Instance(id, serial); form && form->onResize) {
+                form->onResize();
+            }
+        });
+    }
+}
+
+void HeadlessForm::Hide()
+{
+    visible_ = false;
+    world_.Deactivate(*this);
+}
+
+void HeadlessForm::SetBand(Band band)
+{
+    band_ = band;
+    Show();
+}
+
+PixelRect HeadlessForm::WindowRect() const
+{
+    const FrameMetrics& metrics = def_.frame == FrameKind::Sizable ? world_.Config().sizable
+                                                                   : world_.Config().toolWindow;
+    if (minimized_) {
+        // Where Windows parks a minimised window.
+        return {-32000, -32000, -32000 + 160, -32000 + 28};
+    }
+    return PixelRect::FromSize(outerOrigin_, {client_.width + 2 * metrics.frame,
+                                              client_.height + 2 * metrics.frame + metrics.caption});
+}
+
+PixelPoint HeadlessForm::ClientOrigin() const
+{
+    const FrameMetrics& metrics = def_.frame == FrameKind::Sizable ? world_.Config().sizable
+                                                                   : world_.Config().toolWindow;
+    return {outerOrigin_.x + metrics.frame, outerOrigin_.y + metrics.frame + metrics.caption};
+}
+
+void HeadlessForm::MoveTo(PixelPoint outerTopLeft) { outerOrigin_ = outerTopLeft; }
+
+void HeadlessForm::SetShape(const WindowShape& shape, bool redraw)
+{
+    shape_ = shape;
+    if (redraw) {
+        ++repaintsOnShape_;
+    }
+}
+
+bool HeadlessForm::Covers(PixelPoint screen) const
+{
+    if (!visible_ || minimized_) {
+        return false;
+    }
+    const PixelRect outer = WindowRect();
+    if (!outer.Contains(screen)) {
+        return false;
+    }
+    if (!shape_) {
+        return true;
+    }
+    const PixelPoint local = {screen.x - outer.left, screen.y - outer.top};
+    return shape_->outer.Contains(local) && !(shape_->hole && shape_->hole->Contains(local));
+}
+
+void HeadlessForm::ResizeClient(PixelSize client) { client_ = client; }
+
+}  // namespace vardek::platform::headless

@@ -1,0 +1,140 @@
+// The in-memory desktop that the behaviour tests run the program on: monitors of pixels,
+// top-level windows in two bands, activation and focus, a pointer, a clipboard, and one queue
+// of pending events that Yield() drains. Input enters through the same entry points a real
+// desktop would use (a key, a pointer move, a click), never by calling handlers directly.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/headless/form.h"
+#include "platform/toolkit.h"
+
+namespace vardek::platform::headless {
+
+// Thrown by EndProgram: unwinds every handler on the stack up to the entry point that the
+// test called, so that no suspended handler resumes on destroyed windows.
+struct ProgramEnded {};
+
+struct FrameMetrics {
+    int frame = 4;    // left, right and bottom frame
+    int caption = 19;  // title bar, below the top frame
+};
+
+struct WorldConfig {
+    std::vector<PixelRect> monitors = {{0, 0, 1280, 1024}};
+    int dpi = kBaseDpi;
+    FrameMetrics sizable = {};
+    FrameMetrics toolWindow = {.frame = 3, .caption = 16};
+    // The desktop's own pixels at a screen point (what lies under every window).
+    std::function<std::int32_t(PixelPoint)> desktop = [](PixelPoint p) {
+        return static_cast<std::int32_t>(((p.x * 7 + p.y * 13) & 0xFF) | ((p.x & 0xFF) << 8) | ((p.y & 0xFF) << 16));
+    };
+    // The colour of window parts that are not a picture (frame, title, bar).
+    std::int32_t chrome = 0xC0C0C0;
+};
+
+class World final : public Toolkit {
+public:
+    explicit World(WorldConfig config = {});
+    ~World() override;
+
+    // Toolkit.
+    void SetBinder(FormId id, std::function<void(Form&)> binder) override;
+    Form& GetForm(FormId id) override;
+    bool IsLoaded(FormId id) const override;
+    void Unload(FormId id) override;
+    void Yield() override;
+    [[noreturn]] void EndProgram() override;
+    void OpenHelp() override { ++helpOpened_; }
+    PixelPoint CursorPos() const override { return cursor_; }
+    void SetCursorPos(PixelPoint screen) override;
+    bool SetClipboardText(std::string_view text) override;
+
+    // Entry points for tests. Each queues what a real desktop would queue, then pumps until
+    // nothing is pending. Start runs a function inside the pump (the program's start-up).
+    void Run(const std::function<void()>& entry);
+    void PressKey(int keyCode, int shift = 0);
+    void Click(FormId id, std::string_view control);
+    void MovePointer(PixelPoint screen);
+    void PressButton(PixelPoint screen, int button = 1);
+    void ReleaseButton();
+    void ResizeClient(FormId id, PixelSize client);
+    void MoveWindow(FormId id, PixelPoint outerTopLeft);
+    void Minimize(FormId id);
+    void Restore(FormId id);
+    void CloseBox(FormId id);
+    void ActivateByUser(FormId id);
+    void ActivateOtherProgram();
+    // Runs once at the start of the next Yield() that a handler calls, before it drains the
+    // queue: the way to make something happen in the middle of a handler.
+    void DuringNextYield(std::function<void()> action);
+
+    // What a test inspects.
+    HeadlessForm* Loaded(FormId id) const;
+    HeadlessForm& Window(FormId id) const;  // must be loaded
+    HeadlessControl& ControlOf(FormId id, std::string_view name) const;
+    std::optional<FormId> ActiveForm() const;
+    std::string FocusName() const;  // "Form1.Picture1"; empty when no control has it
+    std::vector<FormId> ZOrder() const;  // visible forms, top first
+    std::int32_t ScreenPixel(PixelPoint screen) const;
+    int HelpOpened() const { return helpOpened_; }
+    bool Ended() const { return ended_; }
+    bool OtherProgramActive() const { return otherProgramActive_; }
+    const std::string& Clipboard() const { return clipboard_; }
+    void HoldClipboard(bool held) { clipboardHeld_ = held; }
+    int YieldDepth() const { return yieldDepth_; }
+    int Creations(FormId id) const;
+    const WorldConfig& Config() const { return config_; }
+
+    // Used by the forms and controls.
+    void Post(std::function<void()> event);
+    void Activate(HeadlessForm& form);
+    void Deactivate(HeadlessForm& form);
+    void FocusControl(HeadlessControl& control);
+    bool HasFocus(const HeadlessControl& control) const;
+    void BringToTop(HeadlessForm& form);
+    // A weak handle: the form instance if it still exists.
+    HeadlessForm* Instance(FormId id, int serial) const;
+
+private:
+    struct FocusRef {
+        FormId form;
+        int serial;
+        std::string control;
+    };
+    HeadlessControl* Resolve(const std::optional<FocusRef>& ref) const;
+    HeadlessPictureBox* PictureUnder(PixelPoint screen, PixelPoint& image) const;
+    void PostMouse(PixelPoint screen, bool down, int button);
+    void Pump();
+
+    WorldConfig config_;
+    std::map<FormId, std::function<void(Form&)>> binders_;
+    std::map<FormId, std::unique_ptr<HeadlessForm>> forms_;
+    std::map<FormId, int> creations_;
+    std::vector<FormId> zOrder_;  // top first
+    std::deque<std::function<void()>> queue_;
+    std::vector<std::function<void()>> duringNextYield_;
+    std::optional<FocusRef> focus_;
+    std::optional<FocusRef> capture_;  // the picture that holds the pointer while a button is down
+    int captureButton_ = 0;
+    std::optional<FormId> active_;
+    std::set<int> activatedSerials_;  // form instances that have been active
+    bool otherProgramActive_ = false;
+    PixelPoint cursor_ = {0, 0};
+    std::string clipboard_;
+    bool clipboardHeld_ = false;
+    int helpOpened_ = 0;
+    int serials_ = 0;
+    int yieldDepth_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace vardek::platform::headless

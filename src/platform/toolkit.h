@@ -1,0 +1,175 @@
+// The toolkit of forms and controls that both windows are written against. Two twins implement
+// it: win32/ (the real program) and headless/ (an in-memory desktop for the behaviour tests).
+//
+// Event conventions, the same in both twins:
+// - Everything runs on one thread. Events reach the slots below only from the message pump:
+//   the main loop, or Toolkit::Yield(), which delivers every pending event and returns.
+//   A slot may itself call Yield(); handlers are re-entered there, which is intended.
+// - Exceptions to "only from the pump": Form::onLoad runs inside the Toolkit::GetForm() call
+//   that creates the form, after the form's binder; Form::onUnload runs inside Toolkit::Unload().
+// - onResize is queued whenever a form's size changes, it is minimised or restored, or first shown.
+// - onActivate is queued when a form becomes the active window and the window active before was
+//   the other form of this program, or when a form instance is activated for the first time.
+// - Key preview: a form whose definition asks for it sees each key down (plain and with Alt) in
+//   Form::onKeyDown before the focused control's Control::onKeyDown; it never consumes the key.
+// - A form's controls are destroyed with the form. Never keep a Form& or Control& across a
+//   Yield(): look it up again through Toolkit::GetForm() afterwards.
+// - Unsupported requests fail loudly (exceptions); window-system failures are not reported.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/units.h"
+#include "windows/definition.h"
+
+namespace vardek::platform {
+
+enum class FormId { Form1, Form2 };
+enum class Band { Normal, TopMost };
+
+// Bits of the modifier state, as the key and pointer events carry it.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
+struct KeyEvent {
+    int keyCode = 0;  // virtual-key code
+    int shift = 0;    // kShiftMask | kCtrlMask | kAltMask
+};
+
+struct MouseEvent {
+    float x = 0;  // in the control's own scale (pixels for pixel-scaled pictures)
+    float y = 0;
+    int button = 0;  // 1 left, 2 right, 4 middle; 0 on a move with no button held
+    int shift = 0;
+};
+
+// A window's visible and clickable shape in window coordinates (outer top-left is 0,0):
+// the outer rectangle, with an optional hole cut out of it.
+struct WindowShape {
+    PixelRect outer;
+    std::optional<PixelRect> hole;
+    auto operator<=>(const WindowShape&) const = default;
+};
+
+class Control {
+public:
+    virtual ~Control() = default;
+
+    virtual std::string_view Name() const = 0;
+    virtual Kind GetKind() const = 0;
+
+    // Caption of a label or button, text of a text box. UTF-8. A write that does not change
+    // the text costs no repaint.
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(std::string_view text) = 0;
+
+    // Outer edges in the container's client pixels. A negative width or height throws
+    // std::invalid_argument and changes nothing.
+    virtual PixelRect Bounds() const = 0;
+    virtual void SetBounds(const PixelRect& bounds) = 0;
+
+    virtual bool Visible() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual bool Enabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual Colour BackColour() const = 0;
+    virtual void SetBackColour(Colour colour) = 0;
+
+    // Moves the keyboard focus here, activating the form if needed. Ignored when the control
+    // or its form cannot take the focus (hidden, disabled).
+    virtual void SetFocus() = 0;
+    virtual bool HasFocus() const = 0;
+
+    std::function<void()> onClick;
+    std::function<void(const MouseEvent&)> onMouseMove;
+    std::function<void(const MouseEvent&)> onMouseDown;
+    std::function<void(const KeyEvent&)> onKeyDown;
+};
+
+// A picture box keeps a persistent image the size of its drawing area (inside its border).
+// Before anything is drawn, and where an enlargement adds to it, the image holds the back colour;
+// an enlargement keeps the old image at the top left. A covered picture's image is still readable.
+class PictureBox : public virtual Control {
+public:
+    virtual PixelSize ImageSize() const = 0;
+    // The drawing area on the screen, in physical pixels.
+    virtual PixelRect DrawingAreaOnScreen() const = 0;
+    // Block copy (SRCCOPY) of the screen rectangle at screenOrigin into the image at 0,0.
+    virtual void CopyFromScreen(PixelPoint screenOrigin, PixelSize size) = 0;
+    // Block copy of another picture's image, from its 0,0 into this image at 0,0.
+    virtual void CopyFrom(const PictureBox& source, PixelSize size) = 0;
+    // A plain line into the image, in image pixels, end point excluded as GDI draws it.
+    virtual void DrawLine(PixelPoint from, PixelPoint to, Colour colour) = 0;
+    // The colour 0x00BBGGRR of an image pixel, or -1 outside the image.
+    virtual std::int32_t Point(int x, int y) const = 0;
+};
+
+class Form {
+public:
+    virtual ~Form() = default;
+
+    virtual FormId Id() const = 0;
+    // Controls by their defined names; an unknown name throws std::out_of_range.
+    virtual Control& Get(std::string_view name) = 0;
+    virtual PictureBox& Picture(std::string_view name) = 0;
+
+    virtual bool Visible() const = 0;
+    // Shows the form (not modal) and activates it.
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    // SetWindowPos into the band with SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW: shows and activates.
+    virtual void SetBand(Band band) = 0;
+    virtual Band GetBand() const = 0;
+
+    // Outer rectangle (frame and title bar included) on the screen, physical pixels.
+    virtual PixelRect WindowRect() const = 0;
+    virtual void MoveTo(PixelPoint outerTopLeft) = 0;
+    // Client size in pixels (ScaleWidth, ScaleHeight).
+    virtual PixelSize ClientSize() const = 0;
+    virtual bool IsMinimized() const = 0;
+    virtual int Dpi() const = 0;
+
+    // SetWindowRgn: the window takes the shape; redraw false leaves the screen as it is.
+    virtual void SetShape(const WindowShape& shape, bool redraw) = 0;
+
+    std::function<void()> onLoad;
+    std::function<void()> onUnload;
+    std::function<void()> onActivate;
+    std::function<void()> onResize;
+    std::function<void(const KeyEvent&)> onKeyDown;  // key preview
+};
+
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    // Called on every creation of the form, before its onLoad: binds the form's handlers.
+    virtual void SetBinder(FormId id, std::function<void(Form&)> binder) = 0;
+
+    // The form, created hidden from its definition on first reference (binder, then onLoad).
+    virtual Form& GetForm(FormId id) = 0;
+    virtual bool IsLoaded(FormId id) const = 0;
+    // Runs onUnload and destroys the form with its controls; nothing when it is not loaded.
+    virtual void Unload(FormId id) = 0;
+
+    virtual void Yield() = 0;
+    // Ends the program there and then: no further handler runs, no unload handler either.
+    [[noreturn]] virtual void EndProgram() = 0;
+
+    // Opens the program's help without waiting; nothing happens when it cannot be opened.
+    virtual void OpenHelp() = 0;
+
+    virtual PixelPoint CursorPos() const = 0;
+    // Moves the screen pointer; a pointer-move event follows to the window under it.
+    virtual void SetCursorPos(PixelPoint screen) = 0;
+
+    // Puts plain text on the clipboard; false when the clipboard could not be had.
+    virtual bool SetClipboardText(std::string_view text) = 0;
+};
+
+}  // namespace vardek::platform

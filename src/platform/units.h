@@ -1,0 +1,56 @@
+// Pixel geometry value types and the one place where twips, DPI and rounding meet.
+// Nothing here knows about windows; both toolkit twins and the behaviour code share it.
+#pragma once
+
+#include <compare>
+#include <cstdint>
+
+namespace vardek {
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+    auto operator<=>(const PixelPoint&) const = default;
+};
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+    auto operator<=>(const PixelSize&) const = default;
+};
+
+// Right and bottom are exclusive, as Win32 rectangles are.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    PixelPoint TopLeft() const { return {left, top}; }
+    bool Contains(PixelPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool Empty() const { return right <= left || bottom <= top; }
+    static PixelRect FromSize(PixelPoint origin, PixelSize size)
+    {
+        return {origin.x, origin.y, origin.x + size.width, origin.y + size.height};
+    }
+    auto operator<=>(const PixelRect&) const = default;
+};
+
+inline constexpr int kBaseDpi = 96;
+inline constexpr int kTwipsPerInch = 1440;
+
+// Rounds to the nearest integer, halves to the even neighbour, the way every
+// floating value in this program becomes a whole number.
+int RoundHalfEven(double value);
+
+// Twips per pixel at a DPI: 15 at 96, 12 at 120, 10 at 144, 7.5 at 192.
+double TwipsPerPixel(int dpi);
+int TwipsToPixels(int twips, int dpi);
+int PixelsToTwips(int pixels, int dpi);
+
+// A length given in pixels at 96 DPI, scaled to a window at another DPI.
+int ScaleForDpi(int pixelsAt96, int dpi);
+
+}  // namespace vardek

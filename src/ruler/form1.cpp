@@ -1,0 +1,47 @@
+#include "ruler/form1.h"
+
+namespace vardek {
+
+using platform::FormId;
+using platform::KeyEvent;
+
+namespace {
+constexpr int kKeyF1 = 112;
+constexpr int kKeyG = 71;
+}  // namespace
+
+void Form1::Bind(platform::Form& form)
+{
+    form.onLoad = [this] { Form_Load(); };
+    form.onActivate = [this] { Form_Activate(); };
+    form.onKeyDown = [this](const KeyEvent& key) { Form_KeyDown(key); };
+    form.onUnload = [this] { Form_Unload(); };
+    form.onResize = [this] { Form_Resize(); };
+    form.Get("Command1").onClick = [this] { Command1_Click(); };
+    form.Get("Command2").onClick = [this] { Command2_Click(); };
+}
+
+void Form1::Form_Load()
+{
+    SetTopMost(toolkit_, FormId::Form1, 1);
+    SetTopMost(toolkit_, FormId::Form2, 1);
+    Form_Resize();
+    toolkit_.Unload(FormId::Form2);
+}
+
+void Form1::Form_Activate() { Picture1().SetFocus(); }
+
+void Form1::Form_KeyDown(const KeyEvent& key)
+{
+    // The modifiers are not looked at: Shift+F1 opens the help and Ctrl+G takes a snapshot too.
+    if (key.keyCode == kKeyF1) {
+        toolkit_.OpenHelp();
+    }
+    if (key.keyCode == kKeyG) {
+        Command1_Click();
+    }
+}
+
+void Form1::Form_Unload() { toolkit_.EndProgram(); }
+
+}  // namespace vardek

@@ -1,0 +1,119 @@
+#include <stdexcept>
+
+#include "coordview/readouts.h"
+#include "ruler/form1.h"
+
+namespace vardek {
+
+using platform::FormId;
+
+namespace {
+constexpr std::string_view kBarControls[] = {"Command1", "Command2", "Prev", "Command3", "Command4", "Label1"};
+}  // namespace
+
+void Form1::CutFrame()
+{
+    platform::Form& self = Self();
+    platform::PictureBox& picture = self.Picture("Picture1");
+    const FrameOffsets offsets = MeasureFrameOffsets(self, picture);
+    self.SetShape(FrameWithHole(offsets, self.ClientSize(), picture.Bounds().TopLeft(), picture.ImageSize()), true);
+    frameCut_ = true;
+}
+
+void Form1::ClearMeasurement()
+{
+    state_.OriginX = 0;
+    state_.OriginY = 0;
+    state_.StartX = 0;
+    state_.EndFixed = 0;
+    state_.StartY = 0;
+    ResetReadouts(toolkit_);
+    state_.OriginMode = 0;
+}
+
+void Form1::Form_Resize()
+{
+    try {
+        // Minimised is the window system's own state; a notification while minimised always
+        // closes the view, even when a restore is already pending.
+        if (Self().IsMinimized()) {
+            state_.RestorePending = kTrue;
+            pendingAfterFailedLayout_ = false;
+            toolkit_.Unload(FormId::Form2);
+            return;
+        }
+        if (state_.RestorePending == kTrue) {
+            RestoreAfterPause();
+            return;
+        }
+        LayOut();
+    } catch (const std::exception&) {
+        // A failed layout leaves what it did and waits for the next notification to restore.
+        state_.RestorePending = kTrue;
+        pendingAfterFailedLayout_ = true;
+    }
+}
+
+void Form1::RestoreAfterPause()
+{
+    state_.RestorePending = 0;
+    const bool afterFailedLayout = pendingAfterFailedLayout_;
+    pendingAfterFailedLayout_ = false;
+    toolkit_.GetForm(FormId::Form2).Show();
+    toolkit_.GetForm(FormId::Form2).MoveTo({module1_.Form2Left, module1_.Form2Top});
+    if (!Self().Get("Label1").Caption().empty()) {
+        SetTopMost(toolkit_, FormId::Form1, 0);
+        toolkit_.Yield();
+        SetTopMost(toolkit_, FormId::Form2, 1);
+    } else {
+        Command2_Click();
+    }
+    if (afterFailedLayout && state_.RestorePending == 0 && !Self().IsMinimized() &&
+        Self().ClientSize().height >= ScaleForDpi(kBarReserve, Self().Dpi())) {
+        LayOut();
+    }
+}
+
+void Form1::LayOut()
+{
+    platform::Form& self = Self();
+    const PixelSize client = self.ClientSize();
+    const int dpi = self.Dpi();
+    const int pictureHeight = client.height - ScaleForDpi(kBarReserve, dpi);
+    if (pictureHeight < 0) {
+        throw std::invalid_argument("client area too low for the bar");
+    }
+    for (std::string_view name : {"Picture1", "Picture2"}) {
+        self.Get(name).SetBounds({0, 0, client.width, pictureHeight});
+    }
+    const int barTop = client.height - ScaleForDpi(kBarTop, dpi);
+    for (std::string_view name : kBarControls) {
+        platform::Control& control = self.Get(name);
+        const PixelRect bounds = control.Bounds();
+        control.SetBounds({bounds.left, barTop, bounds.right, barTop + bounds.Height()});
+    }
+    ClearMeasurement();
+    SetTopMost(toolkit_, FormId::Form1, 1);
+    toolkit_.Yield();
+    if (!Self().Get("Label1").Caption().empty()) {
+        toolkit_.GetForm(FormId::Form2).Show();
+        SetTopMost(toolkit_, FormId::Form2, 1);
+    }
+    CutFrame();
+    Self().Get("Label1").SetCaption("");
+    Self().Get("Command3").SetEnabled(false);
+}
+
+void Form1::Command2_Click()
+{
+    Self().Get("Command4").SetEnabled(true);
+    CutFrame();
+    Self().Get("Label1").SetCaption("");
+    ClearMeasurement();
+    SetTopMost(toolkit_, FormId::Form1, 1);
+    toolkit_.Yield();
+    toolkit_.Unload(FormId::Form2);
+    Picture1().SetFocus();
+}
+
+}  // namespace vardek

@@ -1,0 +1,39 @@
+// A fresh desktop with the program started on it, for every test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/program.h"
+#include "platform/headless/world.h"
+
+namespace vardek::testing {
+
+using platform::Band;
+using platform::FormId;
+using platform::headless::World;
+using platform::headless::WorldConfig;
+
+class ProgramTest : public ::testing::Test {
+protected:
+    explicit ProgramTest(WorldConfig config = {})
+        : world(std::make_unique<World>(std::move(config))), program(std::make_unique<Program>(*world))
+    {
+    }
+
+    void SetUp() override { world->Run([this] { program->Start(); }); }
+
+    std::string Caption(FormId form, const char* name) const { return world->ControlOf(form, name).Caption(); }
+    bool Enabled(const char* name) const { return world->ControlOf(FormId::Form1, name).Enabled(); }
+    bool ViewVisible() const { return world->IsLoaded(FormId::Form2) && world->Window(FormId::Form2).Visible(); }
+    ViewState& State() { return program->Ruler().State(); }
+    // The ruler's Label1, which also tells whether a measurement is in progress.
+    void SetCoordinateLine(const char* text) { world->ControlOf(FormId::Form1, "Label1").SetCaption(text); }
+
+    std::unique_ptr<World> world;
+    std::unique_ptr<Program> program;
+};
+
+}  // namespace vardek::testing
