@@ -14,6 +14,10 @@ struct ViewState {
     std::int16_t StartX = 0;    // first point, relative to the origin
     std::int16_t StartY = 0;
     std::int16_t EndFixed = 0;  // second point's X, relative to the origin
+    // Whether the points are fixed. A stored 0 cannot say it: a point in the origin's own
+    // column has a relative X of 0.
+    bool FirstFixed = false;
+    bool SecondFixed = false;
     std::int16_t ColorPick = 0;
     std::int16_t TrackingOff = 0;
     std::int16_t OriginMode = 0;

@@ -9,6 +9,14 @@ void Form2::Bind(platform::Form& form)
     form.onLoad = [this] { Form_Load(); };
     form.onActivate = [this] { Form_Activate(); };
     form.onUnload = [this] { Form_Unload(); };
+    for (std::string_view label : kCollectableNames) {
+        form.Get(label).onClick = [this, label] { ValueLabel_Click(label); };
+    }
+    form.Get("Command1").onClick = [this] { Command1_Click(); };
+    form.Get("Command4").onClick = [this] { Command4_Click(); };
+    // The visible command labels run their hidden buttons' handlers, so the two never differ.
+    form.Get("Label17").onClick = [this] { Command1_Click(); };
+    form.Get("Label18").onClick = [this] { Command4_Click(); };
 }
 
 void Form2::Form_Load()

@@ -1,11 +1,20 @@
 // The coordinate view: computes nothing itself. It places itself at the remembered spot,
-// remembers where it was when it closes, and hands the keyboard straight back to the ruler.
+// remembers where it was when it closes, hands the keyboard straight back to the ruler, and
+// collects clicked readout values into one comma-separated line for the clipboard.
 #pragma once
+
+#include <array>
+#include <string_view>
 
 #include "app/module1.h"
 #include "platform/toolkit.h"
 
 namespace vardek {
+
+// The readouts whose values a click collects (the pointer position GX, GY is not among them).
+inline constexpr std::array<std::string_view, 11> kCollectableNames = {
+    "DispX", "DispY", "X1", "Y1", "X2", "Y2", "SW", "SH", "CR", "CG", "CB",
+};
 
 class Form2 {
 public:
@@ -13,9 +22,16 @@ public:
 
     void Bind(platform::Form& form);
 
+    // Lifecycle (form2.cpp).
     void Form_Load();
     void Form_Activate();
     void Form_Unload();
+
+    // Value collection and the clipboard (collection.cpp).
+    void AppendValue(std::string_view value);
+    void ValueLabel_Click(std::string_view label);
+    void Command1_Click();
+    void Command4_Click();
 
 private:
     platform::Form& Self() { return toolkit_.GetForm(platform::FormId::Form2); }

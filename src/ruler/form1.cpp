@@ -19,6 +19,13 @@ void Form1::Bind(platform::Form& form)
     form.onResize = [this] { Form_Resize(); };
     form.Get("Command1").onClick = [this] { Command1_Click(); };
     form.Get("Command2").onClick = [this] { Command2_Click(); };
+    form.Get("Command3").onClick = [this] { Command3_Click(); };
+    form.Get("Command4").onClick = [this] { Command4_Click(); };
+    form.Get("Combo1").onClick = [this] { Combo1_Click(); };
+    platform::Control& picture = form.Get("Picture1");
+    picture.onMouseMove = [this](const platform::MouseEvent& event) { Picture1_MouseMove(event); };
+    picture.onMouseDown = [this](const platform::MouseEvent& event) { Picture1_MouseDown(event); };
+    picture.onKeyDown = [this](const KeyEvent& key) { Picture1_KeyDown(key); };
 }
 
 void Form1::Form_Load()

@@ -1,7 +1,11 @@
 // The ruler window: owns ViewState and does all the computing for both windows.
-// Handlers are grouped by concern: start-up and keys (form1.cpp), layout and the
-// see-through frame (layout.cpp), the snapshot (snapshot.cpp).
+// Handlers are grouped by concern: start-up and the ruler's own keys (form1.cpp), layout and
+// the see-through frame (layout.cpp), snapshot and guide lines (snapshot.cpp), restore and
+// redraw (restore.cpp), pointer readouts (pointer.cpp) and keyboard control (keys.cpp).
 #pragma once
+
+#include <cstdint>
+#include <string_view>
 
 #include "app/module1.h"
 #include "app/view_state.h"
@@ -9,6 +13,20 @@
 #include "ruler/frame_geometry.h"
 
 namespace vardek {
+
+// Where a snapshot's pixels came from: the window's outer corner and the offset from it to the
+// picture's drawing area, both at the moment of the copy.
+struct SnapshotPlace {
+    std::int32_t winLeft = 0;
+    std::int32_t winTop = 0;
+    PixelPoint offset;
+};
+
+enum class SnapshotSource { Store, Screen };
+
+inline constexpr Colour kOriginColour = 0x0000FF;
+inline constexpr Colour kFirstPointColour = 0xFF0000;
+inline constexpr Colour kSecondPointColour = 0x00C000;
 
 class Form1 {
 public:
@@ -18,8 +36,10 @@ public:
 
     const ViewState& State() const { return state_; }
     ViewState& State() { return state_; }
+    // The offset from the window's corner to the picture for the snapshot on show.
+    PixelPoint ViewOffset() const { return viewOffset_; }
 
-    // Start-up, activation, keys and closing.
+    // Start-up, activation, the ruler's own keys and closing.
     void Form_Load();
     void Form_Activate();
     void Form_KeyDown(const platform::KeyEvent& key);
@@ -30,8 +50,22 @@ public:
     void CutFrame();
     void Command2_Click();
 
-    // The snapshot.
+    // Snapshot and guide lines.
     void Command1_Click();
+    void Combo1_Click();
+    void RecallOrigin(std::string_view text, SnapshotSource source);
+    void PlaceOrigin();
+    void DrawGuides(Colour colour);
+
+    // Restore and redraw.
+    void Command3_Click();
+    void Command4_Click();
+
+    // Pointer readouts and keyboard control over the picture.
+    void Picture1_MouseMove(const platform::MouseEvent& event);
+    void Picture1_MouseDown(const platform::MouseEvent& event);
+    void Picture1_KeyDown(const platform::KeyEvent& key);
+    void SplitColor(std::int32_t colour);
 
 private:
     platform::Form& Self() { return toolkit_.GetForm(platform::FormId::Form1); }
@@ -39,7 +73,16 @@ private:
     void ClearMeasurement();
     void LayOut();
     void RestoreAfterPause();
-    void TakeSnapshot();
+    void ShowSnapshotArrangement();
+    void RecordSnapshotPlace();
+    void CaptureScreen(platform::PictureBox& target);
+    void ResetWindowRegion();
+    void RestoreSnapshot();
+    void ShowColour(std::int32_t colour);
+    void StepPointer(PixelPoint step, PixelPoint picture, PixelPoint live, bool edgeJump);
+    void SpaceKey();
+    void FixNextPoint();
+    void ToggleColorPick();
 
     platform::Toolkit& toolkit_;
     Module1& module1_;
@@ -47,10 +90,12 @@ private:
     // The pending restore follows a layout that failed, not a minimise: once the window is
     // tall enough again, the restore ends with the layout it missed.
     bool pendingAfterFailedLayout_ = false;
-    // The see-through hole is cut (no snapshot on show).
+    // The see-through hole is cut: no snapshot is on show.
     bool frameCut_ = false;
-    // The frame offsets recorded with WinLeftPx and WinTopPx for the snapshot on show.
-    FrameOffsets snapshotOffsets_;
+    // Picture offset recorded with WinLeftPx, WinTopPx for the snapshot on show.
+    PixelPoint viewOffset_;
+    // Where the store's pixels came from, so that a restore names their true positions.
+    SnapshotPlace storePlace_;
 };
 
 }  // namespace vardek

@@ -27,6 +27,8 @@ void Form1::ClearMeasurement()
     state_.StartX = 0;
     state_.EndFixed = 0;
     state_.StartY = 0;
+    state_.FirstFixed = false;
+    state_.SecondFixed = false;
     ResetReadouts(toolkit_);
     state_.OriginMode = 0;
 }

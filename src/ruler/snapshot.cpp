@@ -1,5 +1,6 @@
-#include "app/module1.h"
+#include "coordview/readouts.h"
 #include "ruler/form1.h"
+#include "ruler/position_text.h"
 
 namespace vardek {
 
@@ -10,7 +11,14 @@ void Form1::Command1_Click()
     Self().Get("Command4").SetEnabled(false);
     toolkit_.GetForm(FormId::Form2).Hide();
     toolkit_.Yield();
-    TakeSnapshot();
+    // Copy first, while the hole is still cut, then give the window its whole region: once the
+    // region is back a compositor may show the window's stale surface where the hole was.
+    // Nothing yields from here to the second copy.
+    RecordSnapshotPlace();
+    CaptureScreen(Picture1());
+    CaptureScreen(Self().Picture("Picture2"));
+    ResetWindowRegion();
+    storePlace_ = {state_.WinLeftPx, state_.WinTopPx, viewOffset_};
     toolkit_.GetForm(FormId::Form2).Show();
     SetTopMost(toolkit_, FormId::Form1, 0);
     toolkit_.Yield();
@@ -19,27 +27,104 @@ void Form1::Command1_Click()
     Picture1().SetFocus();
 }
 
-void Form1::TakeSnapshot()
+void Form1::RecordSnapshotPlace()
 {
-    // Copy first, while the hole is still cut, then give the window its whole region: a
-    // compositor may still show the window's stale surface where the hole was once the region
-    // is back. Nothing may yield in between.
-    platform::Form& self = Self();
-    platform::PictureBox& view = self.Picture("Picture1");
-    if (frameCut_) {
-        // Over the bare frame the pixels come from the desktop beneath: record where they lie.
-        // Over a snapshot the window copies its own view, whose pixels keep their old positions.
-        const PixelRect outer = self.WindowRect();
-        state_.WinLeftPx = outer.left;
-        state_.WinTopPx = outer.top;
-        snapshotOffsets_ = MeasureFrameOffsets(self, view);
+    // Over the bare frame the pixels come from the desktop beneath: record where they lie.
+    // Over a snapshot the window copies its own view, whose pixels keep the place they had.
+    if (!frameCut_) {
+        return;
     }
-    const PixelPoint source = {view.DrawingAreaOnScreen().left, view.DrawingAreaOnScreen().top};
-    const PixelSize size = view.ImageSize();
-    view.CopyFromScreen(source, size);
-    self.Picture("Picture2").CopyFromScreen(source, size);
-    self.SetShape(WholeWindow(MeasureFrameOffsets(self, view), self.ClientSize()), false);
+    platform::Form& self = Self();
+    const PixelRect outer = self.WindowRect();
+    state_.WinLeftPx = outer.left;
+    state_.WinTopPx = outer.top;
+    viewOffset_ = MeasureFrameOffsets(self, self.Picture("Picture1")).picture;
+}
+
+void Form1::CaptureScreen(platform::PictureBox& target)
+{
+    // The view's drawing area on the screen now: the desktop under the hole, or the view itself.
+    const PixelRect source = Picture1().DrawingAreaOnScreen();
+    target.CopyFromScreen(source.TopLeft(), {source.Width(), source.Height()});
+}
+
+void Form1::ResetWindowRegion()
+{
+    platform::Form& self = Self();
+    self.SetShape(WholeWindow(MeasureFrameOffsets(self, self.Picture("Picture1")), self.ClientSize()), false);
     frameCut_ = false;
+}
+
+void Form1::RestoreSnapshot()
+{
+    platform::PictureBox& view = Picture1();
+    view.CopyFrom(Self().Picture("Picture2"), view.ImageSize());
+    state_.WinLeftPx = storePlace_.winLeft;
+    state_.WinTopPx = storePlace_.winTop;
+    viewOffset_ = storePlace_.offset;
+}
+
+void Form1::DrawGuides(Colour colour)
+{
+    platform::PictureBox& view = Picture1();
+    const PixelRect bounds = view.Bounds();
+    const int x = Saturate16(std::int64_t{state_.PointerX} - state_.WinLeftPx - viewOffset_.x);
+    const int y = Saturate16(std::int64_t{state_.PointerY} - state_.WinTopPx - viewOffset_.y);
+    view.DrawLine({x, 0}, {x, bounds.Height()}, colour);
+    view.DrawLine({0, y}, {bounds.Width(), y}, colour);
+}
+
+void Form1::PlaceOrigin()
+{
+    state_.StartX = 0;
+    state_.EndFixed = 0;
+    state_.StartY = 0;
+    state_.FirstFixed = false;
+    state_.SecondFixed = false;
+    state_.OriginMode = 1;
+    state_.OriginX = Saturate16(state_.PointerX);
+    state_.OriginY = Saturate16(state_.PointerY);
+    DrawGuides(kOriginColour);
+    SetReadout(toolkit_, "DispX", state_.OriginX);
+    SetReadout(toolkit_, "DispY", state_.OriginY);
+}
+
+void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
+{
+    const PositionText point = ParsePositionText(text);
+    state_.PointerX = point.x;
+    state_.PointerY = point.y;
+    ClearMeasurement();
+    Command2_Click();
+    toolkit_.Yield();
+    toolkit_.GetForm(FormId::Form2).Hide();
+    toolkit_.Yield();
+    if (source == SnapshotSource::Store) {
+        ResetWindowRegion();
+        RestoreSnapshot();
+    } else {
+        RecordSnapshotPlace();
+        CaptureScreen(Picture1());
+        ResetWindowRegion();
+        storePlace_ = {state_.WinLeftPx, state_.WinTopPx, viewOffset_};
+        toolkit_.Yield();
+        // The screen now shows the window's own view holding the first copy.
+        CaptureScreen(Self().Picture("Picture2"));
+    }
+    toolkit_.GetForm(FormId::Form2).Show();
+    toolkit_.GetForm(FormId::Form2).MoveTo({module1_.Form2Left, module1_.Form2Top});
+    SetTopMost(toolkit_, FormId::Form1, 0);
+    toolkit_.Yield();
+    SetTopMost(toolkit_, FormId::Form2, 1);
+    Picture1().SetFocus();
+    toolkit_.Yield();
+    PlaceOrigin();
+}
+
+void Form1::Combo1_Click()
+{
+    RecallOrigin(Self().Get("Combo1").Caption(), SnapshotSource::Store);
+    Picture1().SetFocus();
 }
 
 }  // namespace vardek

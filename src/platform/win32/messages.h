@@ -1,0 +1,19 @@
+// The program's private window messages. A test driver may include this header to query the
+// live handle counts of the running program.
+#pragma once
+
+#include <windows.h>
+
+namespace vardek::platform::win32 {
+
+// Posted by a form to itself, so that onResize and onActivate run from the message pump
+// instead of inside WM_SIZE or WM_ACTIVATE.
+inline constexpr UINT kMsgQueuedResize = WM_APP + 1;
+inline constexpr UINT kMsgQueuedActivate = WM_APP + 2;
+
+// Sent to either form window: wParam is a handle kind (0 windows, 1 device contexts, 2 bitmaps,
+// 3 brushes, 4 pens, 5 fonts, 6 regions); the result is how many of that kind the program holds,
+// or -1 for an unknown kind.
+inline constexpr UINT kMsgLiveHandleCount = WM_APP + 100;
+
+}  // namespace vardek::platform::win32

@@ -1,0 +1,64 @@
+// The Win32 toolkit: forms created on first reference and unloaded on request, the one message
+// pump that both the main loop and Yield() use (key preview and Tab moves live there), and the
+// desktop services: help, pointer, clipboard.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/toolkit.h"
+
+namespace vardek::platform::win32 {
+
+class Win32Form;
+
+class Win32Toolkit final : public Toolkit {
+public:
+    explicit Win32Toolkit(HINSTANCE instance);
+    ~Win32Toolkit() override;
+    Win32Toolkit(const Win32Toolkit&) = delete;
+    Win32Toolkit& operator=(const Win32Toolkit&) = delete;
+
+    void SetBinder(FormId id, std::function<void(Form&)> binder) override;
+    Form& GetForm(FormId id) override;
+    bool IsLoaded(FormId id) const override;
+    void Unload(FormId id) override;
+    void Yield() override;
+    [[noreturn]] void EndProgram() override;
+    void OpenHelp() override;
+    PixelPoint CursorPos() const override;
+    void SetCursorPos(PixelPoint screen) override;
+    bool SetClipboardText(std::string_view text) override;
+
+    // The main loop: delivers messages until the program ends. Returns the exit code.
+    int Run();
+
+    HINSTANCE Instance() const { return instance_; }
+    // The loaded form whose window is this one or an ancestor of it.
+    Win32Form* FormForWindow(HWND window) const;
+    bool IsFormWindow(HWND window) const;
+    // Which of the program's forms was active last, while the program stayed active.
+    std::optional<FormId> ActiveForm() const { return activeForm_; }
+    void SetActiveForm(std::optional<FormId> id) { activeForm_ = id; }
+
+private:
+    // Key preview, Tab moves and the focused control's key slot, then the usual dispatch.
+    void Deliver(MSG& message);
+    bool PreviewKey(const MSG& message);
+    void DropUnloadedForms();
+
+    HINSTANCE instance_;
+    std::array<std::unique_ptr<Win32Form>, 2> forms_;
+    std::array<std::function<void(Form&)>, 2> binders_;
+    // Unloaded forms whose code may still be on the stack; freed when the pump is at its outermost level.
+    std::vector<std::unique_ptr<Win32Form>> unloaded_;
+    int pumpDepth_ = 0;
+    std::optional<FormId> activeForm_;
+};
+
+}  // namespace vardek::platform::win32

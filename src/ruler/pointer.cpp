@@ -1,0 +1,73 @@
+#include <string>
+
+#include "coordview/readouts.h"
+#include "ruler/form1.h"
+#include "ruler/position_text.h"
+
+namespace vardek {
+
+namespace {
+
+std::string ShortLine(std::int32_t x, std::int32_t y)
+{
+    return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+}
+
+}  // namespace
+
+void Form1::SplitColor(std::int32_t colour)
+{
+    // Truncating division, so that -1 (outside the picture) splits into -1, 0, 0.
+    state_.Blue = colour / 65536;
+    const std::int32_t rest = colour % 65536;
+    state_.Green = rest / 256;
+    state_.Red = rest % 256;
+}
+
+void Form1::ShowColour(std::int32_t colour)
+{
+    SplitColor(colour);
+    SetReadout(toolkit_, "CR", state_.Red);
+    SetReadout(toolkit_, "CG", state_.Green);
+    SetReadout(toolkit_, "CB", state_.Blue);
+}
+
+void Form1::Picture1_MouseMove(const platform::MouseEvent& event)
+{
+    if (state_.TrackingOff == kTrue) {
+        return;
+    }
+    state_.PointerX = Saturate32(static_cast<double>(event.x) + state_.WinLeftPx + viewOffset_.x);
+    state_.PointerY = Saturate32(static_cast<double>(event.y) + state_.WinTopPx + viewOffset_.y);
+    if (state_.ColorPick == kTrue) {
+        ShowColour(Picture1().Point(Saturate32(event.x), Saturate32(event.y)));
+    }
+    if (state_.OriginMode != 1) {
+        SetReadout(toolkit_, "GX", state_.PointerX);
+        SetReadout(toolkit_, "GY", state_.PointerY);
+        Self().Get("Label1").SetCaption(ShortLine(state_.PointerX, state_.PointerY));
+        return;
+    }
+    state_.RelX = Saturate16(std::int64_t{state_.PointerX} - state_.OriginX);
+    state_.RelY = Saturate16(std::int64_t{state_.PointerY} - state_.OriginY);
+    Self().Get("Label1").SetCaption(ShortLine(state_.PointerX, state_.PointerY) + " <" + std::to_string(state_.RelX) +
+                                    "," + std::to_string(state_.RelY) + ">");
+    SetReadout(toolkit_, "GX", state_.PointerX);
+    SetReadout(toolkit_, "GY", state_.PointerY);
+    if (!state_.FirstFixed) {
+        SetReadout(toolkit_, "X1", state_.RelX);
+        SetReadout(toolkit_, "Y1", state_.RelY);
+    } else if (!state_.SecondFixed) {
+        SetReadout(toolkit_, "X2", state_.RelX);
+        SetReadout(toolkit_, "Y2", state_.RelY);
+        SetReadout(toolkit_, "SW", Saturate16(std::int64_t{state_.RelX} - state_.StartX));
+        SetReadout(toolkit_, "SH", Saturate16(std::int64_t{state_.RelY} - state_.StartY));
+    }
+}
+
+void Form1::Picture1_MouseDown(const platform::MouseEvent& event)
+{
+    ShowColour(Picture1().Point(Saturate32(event.x), Saturate32(event.y)));
+}
+
+}  // namespace vardek
