@@ -91,11 +91,23 @@ void World::Unload(FormId id)
 void World::Yield()
 {
     DepthGuard guard(yieldDepth_);
-    auto actions = std::move(duringNextYield_);
-    duringNextYield_.clear();
-    for (auto& action : actions) {
+    std::vector<std::function<void()>> due;
+    for (auto it = duringYield_.begin(); it != duringYield_.end();) {
+        if (it->first-- == 0) {
+            due.push_back(std::move(it->second));
+            it = duringYield_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (auto& action : due) {
         action();
     }
+    Drain();
+}
+
+void World::Drain()
+{
     while (!queue_.empty()) {
         auto event = std::move(queue_.front());
         queue_.pop_front();
@@ -348,7 +360,7 @@ void World::Pump()
         return;
     }
     try {
-        Yield();
+        Drain();
     } catch (const ProgramEnded&) {
         queue_.clear();
         focus_.reset();
@@ -517,6 +529,6 @@ void World::ActivateOtherProgram()
     Pump();
 }
 
-void World::DuringNextYield(std::function<void()> action) { duringNextYield_.push_back(std::move(action)); }
+void World::DuringYield(int skip, std::function<void()> action) { duringYield_.emplace_back(skip, std::move(action)); }
 
 }  // namespace vardek::platform::headless

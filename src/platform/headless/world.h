@@ -73,9 +73,11 @@ public:
     void CloseBox(FormId id);
     void ActivateByUser(FormId id);
     void ActivateOtherProgram();
-    // Runs once at the start of the next Yield() that a handler calls, before it drains the
-    // queue: the way to make something happen in the middle of a handler.
-    void DuringNextYield(std::function<void()> action);
+    // Runs once at the start of a Yield() that a handler calls, before it drains the queue:
+    // the way to make something happen in the middle of a handler. skip: how many of the
+    // handlers' yields to let pass first.
+    void DuringYield(int skip, std::function<void()> action);
+    void DuringNextYield(std::function<void()> action) { DuringYield(0, std::move(action)); }
 
     // What a test inspects.
     HeadlessForm* Loaded(FormId id) const;
@@ -114,6 +116,7 @@ private:
     HeadlessPictureBox* PictureUnder(PixelPoint screen, PixelPoint& image) const;
     void PostMouse(PixelPoint screen, bool down, int button);
     void Pump();
+    void Drain();
 
     WorldConfig config_;
     std::map<FormId, std::function<void(Form&)>> binders_;
@@ -121,7 +124,7 @@ private:
     std::map<FormId, int> creations_;
     std::vector<FormId> zOrder_;  // top first
     std::deque<std::function<void()>> queue_;
-    std::vector<std::function<void()>> duringNextYield_;
+    std::vector<std::pair<int, std::function<void()>>> duringYield_;
     std::optional<FocusRef> focus_;
     std::optional<FocusRef> capture_;  // the picture that holds the pointer while a button is down
     int captureButton_ = 0;

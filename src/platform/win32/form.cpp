@@ -1,0 +1,561 @@
+#include "platform/win32/form.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/messages.h"
+#include "platform/win32/picture_box.h"
+#include "platform/win32/slots.h"
+#include "platform/win32/text.h"
+#include "platform/win32/toolkit.h"
+#include "platform/win32/windowless.h"
+
+namespace vardek::platform::win32 {
+namespace {
+
+constexpr int kFirstControlId = 100;
+constexpr int kProgramIconId = 1;
+
+bool SameFont(const FontDef& a, const FontDef& b)
+{
+    return a.face == b.face && a.points == b.points && a.weight == b.weight && a.shiftJisCharset == b.shiftJisCharset;
+}
+
+bool IsWindowless(const ControlDef& def)
+{
+    return def.kind == Kind::Line || def.kind == Kind::Shape || (def.kind == Kind::Label && !def.parent.empty());
+}
+
+// Labels never take the focus, whatever tab index they carry.
+bool CanTakeFocus(const ControlDef& def)
+{
+    return def.tabIndex >= 0 && def.kind != Kind::Label && !IsWindowless(def);
+}
+
+DWORD FormStyle(const FormDef& def)
+{
+    // The tool window: small caption with a close box, fixed size, no minimise or maximise.
+    return (def.frame == FrameKind::FixedToolWindow ? WS_CAPTION | WS_SYSMENU : WS_OVERLAPPEDWINDOW) | WS_CLIPCHILDREN;
+}
+
+DWORD FormExStyle(const FormDef& def) { return def.frame == FrameKind::FixedToolWindow ? WS_EX_TOOLWINDOW : 0; }
+
+}  // namespace
+
+void Win32Form::RegisterWindowClass(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &Win32Form::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.lpszClassName = kClassName;
+    ::RegisterClassExW(&windowClass);
+}
+
+Win32Form::Win32Form(Win32Toolkit& toolkit, FormId id, const FormDef& def) : toolkit_(toolkit), id_(id), def_(def)
+{
+    // Unowned, so that each form's stacking follows its own band alone.
+    HWND window = ::CreateWindowExW(FormExStyle(def), kClassName, Widen(def.caption).c_str(), FormStyle(def), 0, 0, 0,
+                                    0, nullptr, nullptr, toolkit.Instance(), this);
+    window_ = Window(window);
+    if (!window) {
+        throw std::runtime_error("cannot create a form window");
+    }
+    dpi_ = WindowDpi(window);
+    PlaceClientArea();
+    CreateFonts();
+    CreateControls();
+    if (def.hasIcon) {
+        auto icon = [&](int metric) {
+            const int size = SystemMetricForDpi(metric, dpi_);
+            return ::LoadImageW(toolkit.Instance(), MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON, size, size,
+                                LR_SHARED);
+        };
+        ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon(SM_CXICON)));
+        ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon(SM_CXSMICON)));
+    }
+    lastClientSize_ = ClientSize();
+    constructing_ = false;
+}
+
+Win32Form::~Win32Form() { DestroyWindows(); }
+
+void Win32Form::PlaceClientArea()
+{
+    HWND window = window_.get();
+    // The definition places the client area in twips; the frame comes on top of it. A second
+    // pass catches a client area that lands on a monitor of another DPI.
+    for (int pass = 0; pass < 2; ++pass) {
+        const RECT client{TwipsToPixels(def_.client.left, dpi_), TwipsToPixels(def_.client.top, dpi_),
+                          TwipsToPixels(def_.client.left + def_.client.width, dpi_),
+                          TwipsToPixels(def_.client.top + def_.client.height, dpi_)};
+        const RECT outer = OuterRectForClient(client, FormStyle(def_), FormExStyle(def_), dpi_);
+        ::SetWindowPos(window, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        const int placedDpi = WindowDpi(window);
+        if (placedDpi == dpi_) {
+            break;
+        }
+        dpi_ = placedDpi;
+    }
+}
+
+void Win32Form::CreateFonts()
+{
+    std::vector<FontEntry> fonts;
+    auto add = [&](const FontDef& def) {
+        for (const FontEntry& entry : fonts) {
+            if (SameFont(entry.def, def)) {
+                return;
+            }
+        }
+        LOGFONTW logFont{};
+        logFont.lfHeight = FontHeightForPoints(def.points, dpi_);
+        logFont.lfWeight = def.weight;
+        logFont.lfCharSet = def.shiftJisCharset ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
+        logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+        logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+        logFont.lfQuality = DEFAULT_QUALITY;
+        const std::wstring face = Widen(def.face);
+        face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+        fonts.push_back({def, Font(::CreateFontIndirectW(&logFont))});
+    };
+    add(def_.font);
+    for (const ControlDef& control : def_.controls) {
+        if (control.font) {
+            add(*control.font);
+        }
+    }
+    // Controls still draw with the old fonts until they are given the new ones.
+    for (const auto& part : controls_) {
+        for (const FontEntry& entry : fonts) {
+            if (SameFont(entry.def, part->Definition().font.value_or(def_.font))) {
+                part->ApplyFont(entry.font.get());
+            }
+        }
+    }
+    fonts_ = std::move(fonts);
+}
+
+HFONT Win32Form::FontFor(const ControlDef& def) const
+{
+    const FontDef& wanted = def.font ? *def.font : def_.font;
+    for (const FontEntry& entry : fonts_) {
+        if (SameFont(entry.def, wanted)) {
+            return entry.font.get();
+        }
+    }
+    return nullptr;
+}
+
+void Win32Form::CreateControls()
+{
+    HWND form = window_.get();
+    const size_t count = def_.controls.size();
+    std::vector<std::unique_ptr<ControlPart>> parts(count);
+    auto pictureNamed = [&](std::string_view name) -> Win32PictureBox* {
+        for (size_t i = 0; i < count; ++i) {
+            if (parts[i] && def_.controls[i].name == name) {
+                return dynamic_cast<Win32PictureBox*>(parts[i].get());
+            }
+        }
+        throw std::invalid_argument("a control's container is not a picture box");
+    };
+
+    // Windows first, pictures among them, so that the items inside pictures find their container.
+    for (size_t i = 0; i < count; ++i) {
+        const ControlDef& def = def_.controls[i];
+        if (IsWindowless(def)) {
+            continue;
+        }
+        HWND parent = def.parent.empty() ? form : pictureNamed(def.parent)->Hwnd();
+        const PixelRect bounds = DefinitionRectInPixels(def, dpi_);
+        const int id = kFirstControlId + static_cast<int>(i);
+        if (def.kind == Kind::PictureBox) {
+            parts[i] = std::make_unique<Win32PictureBox>(*this, def, parent, bounds, id);
+        } else {
+            parts[i] = std::make_unique<StandardControl>(*this, def, parent, bounds, id);
+        }
+    }
+    // Windowless items, bottom of the stacking order first, which is the order they are drawn in.
+    for (size_t i = count; i-- > 0;) {
+        const ControlDef& def = def_.controls[i];
+        if (!IsWindowless(def)) {
+            continue;
+        }
+        Win32PictureBox* picture = def.parent.empty() ? nullptr : pictureNamed(def.parent);
+        auto item = std::make_unique<WindowlessControl>(*this, def, picture ? picture->Hwnd() : form);
+        if (picture) {
+            picture->AddItem(item.get());
+        } else {
+            backgroundItems_.push_back(item.get());
+        }
+        parts[i] = std::move(item);
+    }
+    // New child windows do not reliably stack in creation order: put the first row on top,
+    // each further one under the one before it, per parent.
+    std::vector<std::pair<HWND, HWND>> lastInParent;
+    for (const auto& part : parts) {
+        HWND window = part->Hwnd();
+        if (!window) {
+            continue;
+        }
+        HWND parent = ::GetParent(window);
+        auto last = std::find_if(lastInParent.begin(), lastInParent.end(), [&](auto& p) { return p.first == parent; });
+        HWND insertAfter = last == lastInParent.end() ? HWND_TOP : last->second;
+        ::SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (last == lastInParent.end()) {
+            lastInParent.emplace_back(parent, window);
+        } else {
+            last->second = window;
+        }
+    }
+    controls_ = std::move(parts);
+}
+
+void Win32Form::DestroyWindows()
+{
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        (*it)->DestroyWindow();
+    }
+    window_.reset();
+}
+
+ControlPart& Win32Form::Find(std::string_view name) const
+{
+    for (const auto& part : controls_) {
+        if (part->Definition().name == name) {
+            return *part;
+        }
+    }
+    throw std::out_of_range("no control of that name on the form");
+}
+
+Control& Win32Form::Get(std::string_view name) { return Find(name).Public(); }
+
+PictureBox& Win32Form::Picture(std::string_view name)
+{
+    auto* picture = dynamic_cast<PictureBox*>(&Find(name).Public());
+    if (!picture) {
+        throw std::invalid_argument("that control is not a picture box");
+    }
+    return *picture;
+}
+
+ControlPart* Win32Form::PartForWindow(HWND window) const
+{
+    if (!window) {
+        return nullptr;
+    }
+    for (const auto& part : controls_) {
+        if (part->Hwnd() == window) {
+            return part.get();
+        }
+    }
+    return nullptr;
+}
+
+bool Win32Form::Visible() const
+{
+    return window_ && (::GetWindowLongW(window_.get(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Win32Form::Show()
+{
+    HWND window = window_.get();
+    if (!window) {
+        return;
+    }
+    ::ShowWindow(window, SW_SHOW);
+    if (::GetActiveWindow() != window && !::IsIconic(window)) {
+        ::SetActiveWindow(window);
+    }
+}
+
+void Win32Form::Hide()
+{
+    if (window_) {
+        ::ShowWindow(window_.get(), SW_HIDE);
+    }
+}
+
+void Win32Form::SetBand(Band band)
+{
+    if (window_) {
+        ::SetWindowPos(window_.get(), band == Band::TopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    }
+}
+
+Band Win32Form::GetBand() const
+{
+    const bool topMost = window_ && (::GetWindowLongW(window_.get(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    return topMost ? Band::TopMost : Band::Normal;
+}
+
+PixelRect Win32Form::WindowRect() const
+{
+    RECT rect{};
+    if (window_) {
+        ::GetWindowRect(window_.get(), &rect);
+    }
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Win32Form::MoveTo(PixelPoint outerTopLeft)
+{
+    if (window_) {
+        ::SetWindowPos(window_.get(), nullptr, outerTopLeft.x, outerTopLeft.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+PixelSize Win32Form::ClientSize() const
+{
+    RECT rect{};
+    if (window_) {
+        ::GetClientRect(window_.get(), &rect);
+    }
+    return {rect.right, rect.bottom};
+}
+
+bool Win32Form::IsMinimized() const { return window_ && ::IsIconic(window_.get()); }
+
+int Win32Form::Dpi() const { return window_ ? WindowDpi(window_.get()) : dpi_; }
+
+void Win32Form::SetShape(const WindowShape& shape, bool redraw)
+{
+    if (!window_) {
+        return;
+    }
+    const PixelRect& o = shape.outer;
+    Region outer(::CreateRectRgn(o.left, o.top, o.right, o.bottom));
+    Region result;
+    if (shape.hole) {
+        const PixelRect& h = *shape.hole;
+        Region hole(::CreateRectRgn(h.left, h.top, h.right, h.bottom));
+        result = Region(::CreateRectRgn(0, 0, 0, 0));
+        ::CombineRgn(result.get(), outer.get(), hole.get(), RGN_XOR);
+    } else {
+        result = std::move(outer);
+    }
+    if (::SetWindowRgn(window_.get(), result.get(), redraw ? TRUE : FALSE)) {
+        result.release();  // the window owns it now
+    }
+}
+
+bool Win32Form::MoveFocusByTab(bool backwards)
+{
+    std::vector<std::pair<int, HWND>> order;
+    for (const auto& part : controls_) {
+        HWND window = part->Hwnd();
+        if (CanTakeFocus(part->Definition()) && window && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+            order.emplace_back(part->Definition().tabIndex, window);
+        }
+    }
+    if (order.empty()) {
+        return false;
+    }
+    std::sort(order.begin(), order.end());
+    const HWND focus = ::GetFocus();
+    auto current = std::find_if(order.begin(), order.end(), [&](auto& entry) { return entry.second == focus; });
+    const int count = static_cast<int>(order.size());
+    int next = 0;
+    if (current == order.end()) {
+        next = backwards ? count - 1 : 0;
+    } else {
+        const int index = static_cast<int>(current - order.begin());
+        next = (index + (backwards ? count - 1 : 1)) % count;
+    }
+    ::SetFocus(order[next].second);
+    return true;
+}
+
+void Win32Form::Paint()
+{
+    PAINTSTRUCT paint{};
+    HDC dc = ::BeginPaint(window_.get(), &paint);
+    if (dc) {
+        for (const WindowlessControl* item : backgroundItems_) {
+            item->Paint(dc);
+        }
+    }
+    ::EndPaint(window_.get(), &paint);
+}
+
+bool Win32Form::SetPointer(HWND child, WORD hitTest)
+{
+    if (hitTest != HTCLIENT) {
+        return false;
+    }
+    ControlPart* part = PartForWindow(child);
+    if (!part) {
+        return false;
+    }
+    switch (part->Definition().pointer) {
+    case Pointer::Crosshair:
+        ::SetCursor(::LoadCursorW(nullptr, IDC_CROSS));
+        return true;
+    case Pointer::Hand:
+        ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Win32Form::OnSize(WPARAM type)
+{
+    // SIZE_MAXSHOW and SIZE_MAXHIDE tell about other windows.
+    if (type != SIZE_RESTORED && type != SIZE_MINIMIZED && type != SIZE_MAXIMIZED) {
+        return;
+    }
+    const PixelSize size = ClientSize();
+    // Region and frame changes resend WM_SIZE with nothing changed; a layout for each would never end.
+    if (type == lastSizeType_ && size == lastClientSize_) {
+        return;
+    }
+    lastSizeType_ = static_cast<UINT>(type);
+    lastClientSize_ = size;
+    if (!constructing_) {
+        ::PostMessageW(window_.get(), kMsgQueuedResize, 0, 0);
+    }
+}
+
+void Win32Form::OnActivate(WPARAM wParam, LPARAM lParam)
+{
+    HWND window = window_.get();
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(window, focus)) {
+            lastFocus_ = focus;
+        }
+        // Another program's window: coming back from it does not count as coming from a form.
+        if (!toolkit_.IsFormWindow(reinterpret_cast<HWND>(lParam))) {
+            toolkit_.SetActiveForm(std::nullopt);
+        }
+        return;
+    }
+    const std::optional<FormId> before = toolkit_.ActiveForm();
+    if ((before && *before != id_) || !everActivated_) {
+        everActivated_ = true;
+        // Handlers run from the pump, never inside WM_ACTIVATE.
+        ::PostMessageW(window, kMsgQueuedActivate, 0, 0);
+    }
+    toolkit_.SetActiveForm(id_);
+}
+
+void Win32Form::OnDpiChanged(int newDpi, const RECT& suggested)
+{
+    const int oldDpi = dpi_;
+    if (newDpi > 0 && newDpi != oldDpi) {
+        dpi_ = newDpi;
+        for (const auto& part : controls_) {
+            part->Rescale(oldDpi, newDpi);
+        }
+        CreateFonts();
+        ::InvalidateRect(window_.get(), nullptr, TRUE);
+    }
+    ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (self->window_.get() == window) {
+            self->window_.release();
+        }
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (!self->window_) {
+        // Still inside CreateWindowExW: nothing of the form exists yet.
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = window_.get();
+    switch (message) {
+    case WM_CLOSE:
+        toolkit_.Unload(id_);
+        return 0;
+    case WM_COMMAND:
+        if (ControlPart* part = PartForWindow(reinterpret_cast<HWND>(lParam))) {
+            part->OnCommand(HIWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        if (ControlPart* part = PartForWindow(reinterpret_cast<HWND>(lParam))) {
+            if (HBRUSH brush = part->OnControlColour(reinterpret_cast<HDC>(wParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+        }
+        break;
+    case WM_SETCURSOR:
+        if (SetPointer(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
+            return TRUE;
+        }
+        break;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_SIZE:
+        OnSize(wParam);
+        break;
+    case WM_WINDOWPOSCHANGED:
+        if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) && !everShown_) {
+            everShown_ = true;
+            ::PostMessageW(window, kMsgQueuedResize, 0, 0);
+        }
+        break;  // DefWindowProc sends WM_SIZE and WM_MOVE from here
+    case WM_ACTIVATE:
+        OnActivate(wParam, lParam);
+        if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && lastFocus_ && ::IsChild(window, lastFocus_) &&
+            ::IsWindowVisible(lastFocus_) && ::IsWindowEnabled(lastFocus_)) {
+            // Back to the control that had the focus, as a dialog does.
+            ::SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
+    case WM_ACTIVATEAPP:
+        if (!wParam) {
+            toolkit_.SetActiveForm(std::nullopt);
+        }
+        break;
+    case WM_DPICHANGED:
+        OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case kMsgQueuedResize:
+        RunSlot(onResize);
+        return 0;
+    case kMsgQueuedActivate:
+        RunSlot(onActivate);
+        return 0;
+    case kMsgLiveHandleCount:
+        return LiveHandleCount(static_cast<int>(wParam));
+    default:
+        break;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace vardek::platform::win32

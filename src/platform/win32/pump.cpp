@@ -1,0 +1,81 @@
+// The one message pump of the program, used by the main loop and by Yield(). Keys pass through
+// here before they are dispatched: the form's key preview, Tab moves, the control's key slot.
+#include "platform/win32/form.h"
+#include "platform/win32/input.h"
+#include "platform/win32/slots.h"
+#include "platform/win32/toolkit.h"
+
+namespace vardek::platform::win32 {
+
+int Win32Toolkit::Run()
+{
+    MSG message{};
+    for (;;) {
+        DropUnloadedForms();
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            break;
+        }
+        Deliver(message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void Win32Toolkit::Yield()
+{
+    struct DepthGuard {
+        int& depth;
+        explicit DepthGuard(int& d) : depth(d) { ++depth; }
+        ~DepthGuard() { --depth; }
+    } guard(pumpDepth_);
+
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Leave it for the main loop.
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        Deliver(message);
+    }
+}
+
+void Win32Toolkit::DropUnloadedForms()
+{
+    if (pumpDepth_ == 0) {
+        unloaded_.clear();
+    }
+}
+
+void Win32Toolkit::Deliver(MSG& message)
+{
+    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && PreviewKey(message)) {
+        return;
+    }
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+}
+
+bool Win32Toolkit::PreviewKey(const MSG& message)
+{
+    const KeyEvent key{.keyCode = static_cast<int>(message.wParam), .shift = ModifierState()};
+    if (Win32Form* form = FormForWindow(message.hwnd); form && form->Definition().keyPreview) {
+        // The form sees the key first and never consumes it.
+        RunSlot(form->onKeyDown, key);
+    }
+    // The preview may have unloaded the form or moved the focus: look again.
+    Win32Form* form = FormForWindow(message.hwnd);
+    if (!form) {
+        return false;
+    }
+    if (message.message == WM_KEYDOWN && key.keyCode == VK_TAB && (key.shift & (kCtrlMask | kAltMask)) == 0) {
+        form->MoveFocusByTab((key.shift & kShiftMask) != 0);
+        return true;
+    }
+    if (ControlPart* part = form->PartForWindow(message.hwnd)) {
+        RunSlot(part->Public().onKeyDown, key);
+    }
+    return false;
+}
+
+}  // namespace vardek::platform::win32
