@@ -198,6 +198,17 @@ TEST_F(LayoutTest, Cancel_ReturnsToFrameAndLeavesOthersAlone)
     EXPECT_EQ(State().ColorPick, -1);
 }
 
+TEST_F(LayoutTest, Bar_WidePrevKeepsOrderAndSpacing)
+{
+    const char* order[] = {"Command1", "Command2", "Prev", "Command4", "Command3", "Label1"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        // Neighbours touch or overlap by at most the one pixel the bar was drawn with.
+        EXPECT_LE(BoundsOf(*world, order[i - 1]).right, BoundsOf(*world, order[i]).left + 1) << order[i];
+        EXPECT_LT(BoundsOf(*world, order[i - 1]).left, BoundsOf(*world, order[i]).left) << order[i];
+    }
+    EXPECT_GE(BoundsOf(*world, "Prev").Width(), 78);  // "-32768,-32768" in the bar's font
+}
+
 TEST(LayoutDpi, Resize_At144Dpi_ScalesBarNumbers)
 {
     World world(WorldConfig{.dpi = 144});

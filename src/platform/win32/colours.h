@@ -2,7 +2,7 @@
 // takes them, and a brush per control that follows its back colour.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include "platform/win32/handles.h"
 #include "windows/definition.h"

@@ -4,7 +4,7 @@
 // windowless.h.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <memory>
 #include <string>

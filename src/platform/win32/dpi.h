@@ -3,7 +3,7 @@
 // time so that the program still starts where they are missing.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace vardek::platform::win32 {
 

@@ -2,7 +2,7 @@
 // controls, their fonts and the windowless items drawn on its background.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <memory>
 #include <vector>

@@ -4,7 +4,7 @@
 // GetGuiResources answers 0).
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <utility>
 

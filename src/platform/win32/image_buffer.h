@@ -2,7 +2,7 @@
 // DC, so that GDI draws into it and pixels are read straight from its bits.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Key and pointer state as the toolkit's events carry it.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace vardek::platform::win32 {
 

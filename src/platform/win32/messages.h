@@ -2,7 +2,7 @@
 // live handle counts of the running program.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace vardek::platform::win32 {
 

@@ -1,7 +1,5 @@
 #include "platform/win32/picture_box.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <stdexcept>
 
@@ -147,8 +145,9 @@ void Win32PictureBox::Paint()
 
 MouseEvent Win32PictureBox::MouseAt(LPARAM position, int button, WPARAM keys) const
 {
-    float x = static_cast<float>(GET_X_LPARAM(position));
-    float y = static_cast<float>(GET_Y_LPARAM(position));
+    // Signed: under capture the pointer may stand left of or above the picture.
+    float x = static_cast<float>(static_cast<short>(LOWORD(position)));
+    float y = static_cast<float>(static_cast<short>(HIWORD(position)));
     if (def_.scale == Scale::Twips) {
         const double twipsPerPixel = TwipsPerPixel(form_.CurrentDpi());
         x = static_cast<float>(x * twipsPerPixel);

@@ -2,7 +2,7 @@
 // image (a DIB back buffer the size of its client area) and then its windowless items.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <memory>
 #include <vector>

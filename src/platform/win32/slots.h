@@ -1,7 +1,7 @@
 // Calling the behaviour code's event slots from window procedures.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <exception>
 #include <functional>

@@ -1,7 +1,7 @@
 // UTF-8 (the behaviour code's text) to and from UTF-16 (the W functions of Win32).
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <string>
 #include <string_view>

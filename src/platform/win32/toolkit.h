@@ -3,7 +3,7 @@
 // desktop services: help, pointer, clipboard.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <array>
 #include <functional>
@@ -57,6 +57,7 @@ private:
     std::array<std::function<void(Form&)>, 2> binders_;
     // Unloaded forms whose code may still be on the stack; freed when the pump is at its outermost level.
     std::vector<std::unique_ptr<Win32Form>> unloaded_;
+    std::array<bool, 2> unloading_{};
     int pumpDepth_ = 0;
     std::optional<FormId> activeForm_;
 };

@@ -3,7 +3,7 @@
 // stacking order first, over its own background or image.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <string>
 
