@@ -1,14 +1,11 @@
 #include "ruler/form1.h"
 
+#include "ruler/key_codes.h"
+
 namespace vardek {
 
 using platform::FormId;
 using platform::KeyEvent;
-
-namespace {
-constexpr int kKeyF1 = 112;
-constexpr int kKeyG = 71;
-}  // namespace
 
 void Form1::Bind(platform::Form& form)
 {
@@ -41,10 +38,10 @@ void Form1::Form_Activate() { Picture1().SetFocus(); }
 void Form1::Form_KeyDown(const KeyEvent& key)
 {
     // The modifiers are not looked at: Shift+F1 opens the help and Ctrl+G takes a snapshot too.
-    if (key.keyCode == kKeyF1) {
+    if (key.keyCode == keys::kF1) {
         toolkit_.OpenHelp();
     }
-    if (key.keyCode == kKeyG) {
+    if (key.keyCode == keys::kG) {
         Command1_Click();
     }
 }

@@ -1,5 +1,6 @@
 #include "coordview/readouts.h"
 #include "ruler/form1.h"
+#include "ruler/key_codes.h"
 #include "ruler/position_text.h"
 
 namespace vardek {
@@ -8,17 +9,6 @@ using platform::FormId;
 using platform::KeyEvent;
 
 namespace {
-
-constexpr int kKeySpace = 32;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyUp = 38;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
-constexpr int kKeyB = 66;
-constexpr int kKeyC = 67;
-constexpr int kKeyH = 72;
-constexpr int kKeyN = 78;
-constexpr int kKeyV = 86;
 
 // The edge jump looks this many pixels along the pointer's row or column.
 constexpr int kEdgeReach = 50;
@@ -38,40 +28,40 @@ void Form1::Picture1_KeyDown(const KeyEvent& key)
     const bool measuring = !frameCut_;
 
     switch (key.keyCode) {
-        case kKeySpace:
+        case keys::kSpace:
             if (measuring) {
                 SpaceKey();
             }
             break;
-        case kKeyLeft:
-        case kKeyRight:
-        case kKeyUp:
-        case kKeyDown:
+        case keys::kLeft:
+        case keys::kRight:
+        case keys::kUp:
+        case keys::kDown:
             if (measuring) {
-                const int dx = key.keyCode == kKeyLeft ? -1 : key.keyCode == kKeyRight ? 1 : 0;
-                const int dy = key.keyCode == kKeyUp ? -1 : key.keyCode == kKeyDown ? 1 : 0;
+                const int dx = key.keyCode == keys::kLeft ? -1 : key.keyCode == keys::kRight ? 1 : 0;
+                const int dy = key.keyCode == keys::kUp ? -1 : key.keyCode == keys::kDown ? 1 : 0;
                 StepPointer({dx, dy}, {picX, picY}, live, key.shift == platform::kShiftMask);
             }
             break;
-        case kKeyB:
+        case keys::kB:
             if (measuring) {
                 FixNextPoint();
             }
             break;
-        case kKeyN:
+        case keys::kN:
             ToggleColorPick();
             break;
-        case kKeyV:
+        case keys::kV:
             if (Self().Get("Command3").Enabled()) {
                 Command3_Click();
             }
             break;
-        case kKeyC:
+        case keys::kC:
             if (Self().Get("Command4").Enabled()) {
                 Command4_Click();
             }
             break;
-        case kKeyH:
+        case keys::kH:
             Command2_Click();
             break;
         default:
