@@ -172,22 +172,22 @@ struct NativeClass {
 NativeClass NativeClassFor(const ControlDef& def)
 {
     switch (def.kind) {
-    case Kind::Button:
-        return {L"BUTTON", BS_PUSHBUTTON, 0};
-    case Kind::Label: {
-        DWORD style = SS_NOTIFY | SS_NOPREFIX;
-        style |= def.align == Align::Centre ? SS_CENTER : def.align == Align::Right ? SS_RIGHT : SS_LEFT;
-        if (def.framed) {
-            style |= WS_BORDER;
+        case Kind::Button:
+            return {L"BUTTON", BS_PUSHBUTTON, 0};
+        case Kind::Label: {
+            DWORD style = SS_NOTIFY | SS_NOPREFIX;
+            style |= def.align == Align::Centre ? SS_CENTER : def.align == Align::Right ? SS_RIGHT : SS_LEFT;
+            if (def.framed) {
+                style |= WS_BORDER;
+            }
+            return {L"STATIC", style, 0};
         }
-        return {L"STATIC", style, 0};
-    }
-    case Kind::TextBox:
-        return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case Kind::ComboBox:
-        return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
-    default:
-        throw std::invalid_argument("not a standard control kind");
+        case Kind::TextBox:
+            return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case Kind::ComboBox:
+            return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0};
+        default:
+            throw std::invalid_argument("not a standard control kind");
     }
 }
 
@@ -202,10 +202,10 @@ StandardControl::StandardControl(Win32Form& form, const ControlDef& def, HWND pa
         // A drop-down list's window height includes its list.
         rect.bottom += 8 * rect.Height();
     }
-    HWND window = ::CreateWindowExW(native.exStyle, native.name, Widen(def.caption).c_str(), InitialStyle() | native.style,
-                                    rect.left, rect.top, rect.Width(), rect.Height(), parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
-                                    nullptr);
+    HWND window =
+        ::CreateWindowExW(native.exStyle, native.name, Widen(def.caption).c_str(), InitialStyle() | native.style,
+                          rect.left, rect.top, rect.Width(), rect.Height(), parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     window_ = Window(window);
     ApplyFont(form.FontFor(def));
 }

@@ -41,7 +41,10 @@ RECT OuterRectForClient(const RECT& client, DWORD style, DWORD exStyle, int dpi)
     return outer;
 }
 
-int FontHeightForPoints(double points, int dpi) { return -RoundHalfEven(points * dpi / 72.0); }
+int FontHeightForPoints(double points, int dpi)
+{
+    return -RoundHalfEven(points * dpi / 72.0);
+}
 
 int SystemMetricForDpi(int index, int dpi)
 {

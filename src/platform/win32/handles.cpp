@@ -11,7 +11,10 @@ std::array<int, kHandleKindCount> g_liveCounts{};
 }  // namespace
 
 namespace detail {
-void CountHandle(HandleKind kind, int delta) { g_liveCounts[static_cast<int>(kind)] += delta; }
+void CountHandle(HandleKind kind, int delta)
+{
+    g_liveCounts[static_cast<int>(kind)] += delta;
+}
 }  // namespace detail
 
 int LiveHandleCount(int kind)

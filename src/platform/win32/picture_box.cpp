@@ -28,10 +28,9 @@ Win32PictureBox::Win32PictureBox(Win32Form& form, const ControlDef& def, HWND pa
     : WindowedControl<PictureBox>(form, def)
 {
     image_ = std::make_unique<ImageBuffer>(PixelSize{}, ToColorRef(back_));
-    HWND window = ::CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", InitialStyle(), bounds.left, bounds.top,
-                                    bounds.Width(), bounds.Height(), parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
-                                    this);
+    HWND window = ::CreateWindowExW(
+        WS_EX_CLIENTEDGE, kClassName, L"", InitialStyle(), bounds.left, bounds.top, bounds.Width(), bounds.Height(),
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), this);
     window_ = Window(window);
     FitImageToClient();
 }
@@ -41,7 +40,10 @@ void Win32PictureBox::SetCaption(std::string_view /*text*/)
     throw std::invalid_argument("a picture box has no caption");
 }
 
-PixelSize Win32PictureBox::ImageSize() const { return image_->Size(); }
+PixelSize Win32PictureBox::ImageSize() const
+{
+    return image_->Size();
+}
 
 PixelRect Win32PictureBox::DrawingAreaOnScreen() const
 {
@@ -96,7 +98,10 @@ void Win32PictureBox::DrawLine(PixelPoint from, PixelPoint to, Colour colour)
     InvalidateImage();
 }
 
-std::int32_t Win32PictureBox::Point(int x, int y) const { return image_->Pixel(x, y); }
+std::int32_t Win32PictureBox::Point(int x, int y) const
+{
+    return image_->Pixel(x, y);
+}
 
 void Win32PictureBox::InvalidateImage()
 {
@@ -120,8 +125,8 @@ void Win32PictureBox::FitImageToClient()
     auto resized = std::make_unique<ImageBuffer>(size, ToColorRef(back_));
     const PixelSize old = image_->Size();
     if (resized->Dc() && image_->Dc()) {
-        ::BitBlt(resized->Dc(), 0, 0, std::min(old.width, size.width), std::min(old.height, size.height),
-                 image_->Dc(), 0, 0, SRCCOPY);
+        ::BitBlt(resized->Dc(), 0, 0, std::min(old.width, size.width), std::min(old.height, size.height), image_->Dc(),
+                 0, 0, SRCCOPY);
     }
     image_ = std::move(resized);
     InvalidateImage();
@@ -197,37 +202,44 @@ LRESULT CALLBACK Win32PictureBox::WindowProc(HWND window, UINT message, WPARAM w
 LRESULT Win32PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;  // the paint covers every pixel
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_SIZE:
-        FitImageToClient();
-        return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTALLKEYS;
-    case WM_MOUSEMOVE:
-        RunSlot(onMouseMove, MouseAt(lParam, ButtonsHeld(wParam), wParam));
-        return 0;
-    case WM_LBUTTONDOWN:
-        OnButtonDown(lParam, 1, wParam);
-        return 0;
-    case WM_RBUTTONDOWN:
-        OnButtonDown(lParam, 2, wParam);
-        return 0;
-    case WM_MBUTTONDOWN:
-        OnButtonDown(lParam, 4, wParam);
-        return 0;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-        if (ButtonsHeld(wParam) == 0 && ::GetCapture() == window) {
-            ::ReleaseCapture();
-        }
-        return 0;
-    default:
-        return ::DefWindowProcW(window, message, wParam, lParam);
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers every pixel
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_SIZE:
+            FitImageToClient();
+            return 0;
+        case WM_COMMAND:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+            // A control inside the picture: the form reflects these to the control's object.
+            return ::SendMessageW(::GetParent(window), message, wParam, lParam);
+        case WM_GETDLGCODE:
+            return DLGC_WANTALLKEYS;
+        case WM_MOUSEMOVE:
+            RunSlot(onMouseMove, MouseAt(lParam, ButtonsHeld(wParam), wParam));
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnButtonDown(lParam, 1, wParam);
+            return 0;
+        case WM_RBUTTONDOWN:
+            OnButtonDown(lParam, 2, wParam);
+            return 0;
+        case WM_MBUTTONDOWN:
+            OnButtonDown(lParam, 4, wParam);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            if (ButtonsHeld(wParam) == 0 && ::GetCapture() == window) {
+                ::ReleaseCapture();
+            }
+            return 0;
+        default:
+            return ::DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

@@ -12,6 +12,10 @@ int Win32Toolkit::Run()
     MSG message{};
     for (;;) {
         DropUnloadedForms();
+        // With no window left nobody could end the program any more.
+        if (!IsLoaded(FormId::Form1) && !IsLoaded(FormId::Form2)) {
+            return 0;
+        }
         const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) {
             break;

@@ -20,8 +20,8 @@ std::string Narrow(std::wstring_view utf16)
     if (utf16.empty()) {
         return {};
     }
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0,
-                                             nullptr, nullptr);
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<size_t>(length > 0 ? length : 0), '\0');
     if (length > 0) {
         ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), result.data(), length, nullptr,

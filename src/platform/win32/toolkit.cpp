@@ -11,9 +11,15 @@
 namespace vardek::platform::win32 {
 namespace {
 
-size_t IndexOf(FormId id) { return id == FormId::Form1 ? 0 : 1; }
+size_t IndexOf(FormId id)
+{
+    return id == FormId::Form1 ? 0 : 1;
+}
 
-const FormDef& DefinitionOf(FormId id) { return id == FormId::Form1 ? Form1Definition() : Form2Definition(); }
+const FormDef& DefinitionOf(FormId id)
+{
+    return id == FormId::Form1 ? Form1Definition() : Form2Definition();
+}
 
 // The folder of the running program, with a trailing separator; empty when it cannot be had.
 std::wstring ProgramFolder()
@@ -53,7 +59,10 @@ Win32Toolkit::~Win32Toolkit()
     unloaded_.clear();
 }
 
-void Win32Toolkit::SetBinder(FormId id, std::function<void(Form&)> binder) { binders_[IndexOf(id)] = std::move(binder); }
+void Win32Toolkit::SetBinder(FormId id, std::function<void(Form&)> binder)
+{
+    binders_[IndexOf(id)] = std::move(binder);
+}
 
 Form& Win32Toolkit::GetForm(FormId id)
 {
@@ -76,7 +85,10 @@ Form& Win32Toolkit::GetForm(FormId id)
     return form;
 }
 
-bool Win32Toolkit::IsLoaded(FormId id) const { return forms_[IndexOf(id)] != nullptr; }
+bool Win32Toolkit::IsLoaded(FormId id) const
+{
+    return forms_[IndexOf(id)] != nullptr;
+}
 
 void Win32Toolkit::Unload(FormId id)
 {
@@ -102,7 +114,10 @@ void Win32Toolkit::Unload(FormId id)
     }
 }
 
-void Win32Toolkit::EndProgram() { ::ExitProcess(0); }
+void Win32Toolkit::EndProgram()
+{
+    ::ExitProcess(0);
+}
 
 void Win32Toolkit::OpenHelp()
 {
@@ -131,7 +146,10 @@ PixelPoint Win32Toolkit::CursorPos() const
     return {point.x, point.y};
 }
 
-void Win32Toolkit::SetCursorPos(PixelPoint screen) { ::SetCursorPos(screen.x, screen.y); }
+void Win32Toolkit::SetCursorPos(PixelPoint screen)
+{
+    ::SetCursorPos(screen.x, screen.y);
+}
 
 bool Win32Toolkit::SetClipboardText(std::string_view text)
 {

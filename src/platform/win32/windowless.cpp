@@ -16,24 +16,29 @@ namespace {
 int PenStyleForCode(int code)
 {
     switch (code) {
-    case 1:
-        return PS_SOLID;
-    case 2:
-        return PS_DASH;
-    case 3:
-        return PS_DOT;
-    case 4:
-        return PS_DASHDOT;
-    case 5:
-        return PS_DASHDOTDOT;
-    case 6:
-        return PS_INSIDEFRAME;
-    default:
-        return PS_NULL;
+        case 1:
+            return PS_SOLID;
+        case 2:
+            return PS_DASH;
+        case 3:
+            return PS_DOT;
+        case 4:
+            return PS_DASHDOT;
+        case 5:
+            return PS_DASHDOTDOT;
+        case 6:
+            return PS_INSIDEFRAME;
+        default:
+            return PS_NULL;
     }
 }
 
 }  // namespace
+
+bool IsWindowless(const ControlDef& def)
+{
+    return def.kind == Kind::Line || def.kind == Kind::Shape || (def.kind == Kind::Label && !def.parent.empty());
+}
 
 WindowlessControl::WindowlessControl(Win32Form& form, const ControlDef& def, HWND container)
     : form_(form),
@@ -125,49 +130,51 @@ void WindowlessControl::Paint(HDC dc) const
         return;
     }
     switch (def_.kind) {
-    case Kind::Line: {
-        Pen pen(::CreatePen(PS_SOLID, 1, ToColorRef(def_.foreColour)));
-        SelectGuard selectPen(dc, pen.get());
-        ::MoveToEx(dc, from_.x, from_.y, nullptr);
-        ::LineTo(dc, to_.x, to_.y);
-        break;
-    }
-    case Kind::Shape: {
-        // An outline only: the picture shows through the shape and the gaps of its border.
-        Pen pen(::CreatePen(PenStyleForCode(def_.styleCode), 1, ToColorRef(def_.foreColour)));
-        SelectGuard selectPen(dc, pen.get());
-        SelectGuard selectBrush(dc, ::GetStockObject(NULL_BRUSH));
-        const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-        ::Rectangle(dc, from_.x, from_.y, to_.x, to_.y);
-        ::SetBkMode(dc, oldMode);
-        break;
-    }
-    case Kind::Label: {
-        RECT rect{from_.x, from_.y, to_.x, to_.y};
-        // A label that names no back colour of its own is transparent over its picture; one that
-        // does (the legend's grey screen area) is filled.
-        if (back_ != kButtonFace) {
-            Brush brush(::CreateSolidBrush(ToColorRef(back_)));
-            ::FillRect(dc, &rect, brush.get());
+        case Kind::Line: {
+            Pen pen(::CreatePen(PS_SOLID, 1, ToColorRef(def_.foreColour)));
+            SelectGuard selectPen(dc, pen.get());
+            ::MoveToEx(dc, from_.x, from_.y, nullptr);
+            ::LineTo(dc, to_.x, to_.y);
+            break;
         }
-        if (def_.framed) {
-            ::FrameRect(dc, &rect, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-            ::InflateRect(&rect, -1, -1);
-        }
-        if (!caption_.empty()) {
-            SelectGuard selectFont(dc, form_.FontFor(def_));
+        case Kind::Shape: {
+            // An outline only: the picture shows through the shape and the gaps of its border.
+            Pen pen(::CreatePen(PenStyleForCode(def_.styleCode), 1, ToColorRef(def_.foreColour)));
+            SelectGuard selectPen(dc, pen.get());
+            SelectGuard selectBrush(dc, ::GetStockObject(NULL_BRUSH));
             const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-            const COLORREF oldColour = ::SetTextColor(dc, ToColorRef(def_.foreColour));
-            const UINT align = def_.align == Align::Centre ? DT_CENTER : def_.align == Align::Right ? DT_RIGHT : DT_LEFT;
-            const std::wstring text = Widen(caption_);
-            ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, align | DT_WORDBREAK | DT_NOPREFIX);
-            ::SetTextColor(dc, oldColour);
+            ::Rectangle(dc, from_.x, from_.y, to_.x, to_.y);
             ::SetBkMode(dc, oldMode);
+            break;
         }
-        break;
-    }
-    default:
-        break;
+        case Kind::Label: {
+            RECT rect{from_.x, from_.y, to_.x, to_.y};
+            // A label that names no back colour of its own is transparent over its picture; one that
+            // does (the legend's grey screen area) is filled.
+            if (back_ != kButtonFace) {
+                Brush brush(::CreateSolidBrush(ToColorRef(back_)));
+                ::FillRect(dc, &rect, brush.get());
+            }
+            if (def_.framed) {
+                ::FrameRect(dc, &rect, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+                ::InflateRect(&rect, -1, -1);
+            }
+            if (!caption_.empty()) {
+                SelectGuard selectFont(dc, form_.FontFor(def_));
+                const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+                const COLORREF oldColour = ::SetTextColor(dc, ToColorRef(def_.foreColour));
+                const UINT align = def_.align == Align::Centre  ? DT_CENTER
+                                   : def_.align == Align::Right ? DT_RIGHT
+                                                                : DT_LEFT;
+                const std::wstring text = Widen(caption_);
+                ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, align | DT_WORDBREAK | DT_NOPREFIX);
+                ::SetTextColor(dc, oldColour);
+                ::SetBkMode(dc, oldMode);
+            }
+            break;
+        }
+        default:
+            break;
     }
 }
 

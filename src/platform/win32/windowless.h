@@ -12,6 +12,9 @@
 
 namespace vardek::platform::win32 {
 
+// Lines, shapes and labels inside a picture box have no window of their own.
+bool IsWindowless(const ControlDef& def);
+
 class WindowlessControl final : public Control, public ControlPart {
 public:
     // bounds: container pixels (for a line, its first point is the top-left corner and its second

@@ -1,0 +1,236 @@
+// The form's window procedure: reflection to controls, queued resize and activate events, the
+// pointer over controls, painting of background items, Tab moves and display scaling changes.
+#include <algorithm>
+#include <functional>
+
+#include "platform/win32/form.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/messages.h"
+#include "platform/win32/slots.h"
+#include "platform/win32/toolkit.h"
+#include "platform/win32/windowless.h"
+
+namespace vardek::platform::win32 {
+namespace {
+
+// Labels never take the focus, whatever tab index they carry.
+bool CanTakeFocus(const ControlDef& def)
+{
+    return def.tabIndex >= 0 && def.kind != Kind::Label && !IsWindowless(def);
+}
+
+}  // namespace
+
+bool Win32Form::MoveFocusByTab(bool backwards)
+{
+    std::vector<std::pair<int, HWND>> order;
+    for (const auto& part : controls_) {
+        HWND window = part->Hwnd();
+        if (CanTakeFocus(part->Definition()) && window && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+            order.emplace_back(part->Definition().tabIndex, window);
+        }
+    }
+    if (order.empty()) {
+        return false;
+    }
+    std::sort(order.begin(), order.end());
+    const HWND focus = ::GetFocus();
+    auto current = std::find_if(order.begin(), order.end(), [&](auto& entry) { return entry.second == focus; });
+    const int count = static_cast<int>(order.size());
+    int next = 0;
+    if (current == order.end()) {
+        next = backwards ? count - 1 : 0;
+    } else {
+        const int index = static_cast<int>(current - order.begin());
+        next = (index + (backwards ? count - 1 : 1)) % count;
+    }
+    ::SetFocus(order[next].second);
+    return true;
+}
+
+void Win32Form::Paint()
+{
+    PAINTSTRUCT paint{};
+    HDC dc = ::BeginPaint(window_.get(), &paint);
+    if (dc) {
+        for (const WindowlessControl* item : backgroundItems_) {
+            item->Paint(dc);
+        }
+    }
+    ::EndPaint(window_.get(), &paint);
+}
+
+bool Win32Form::SetPointer(HWND child, WORD hitTest)
+{
+    if (hitTest != HTCLIENT) {
+        return false;
+    }
+    ControlPart* part = PartForWindow(child);
+    if (!part) {
+        return false;
+    }
+    switch (part->Definition().pointer) {
+        case Pointer::Crosshair:
+            ::SetCursor(::LoadCursorW(nullptr, IDC_CROSS));
+            return true;
+        case Pointer::Hand:
+            ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Win32Form::OnSize(WPARAM type)
+{
+    // SIZE_MAXSHOW and SIZE_MAXHIDE tell about other windows.
+    if (type != SIZE_RESTORED && type != SIZE_MINIMIZED && type != SIZE_MAXIMIZED) {
+        return;
+    }
+    const PixelSize size = ClientSize();
+    // Region and frame changes resend WM_SIZE with nothing changed; a layout for each would never end.
+    if (type == lastSizeType_ && size == lastClientSize_) {
+        return;
+    }
+    lastSizeType_ = static_cast<UINT>(type);
+    lastClientSize_ = size;
+    if (!constructing_) {
+        ::PostMessageW(window_.get(), kMsgQueuedResize, 0, 0);
+    }
+}
+
+void Win32Form::OnActivate(WPARAM wParam, LPARAM lParam)
+{
+    HWND window = window_.get();
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(window, focus)) {
+            lastFocus_ = focus;
+        }
+        // Another program's window: coming back from it does not count as coming from a form.
+        if (!toolkit_.IsFormWindow(reinterpret_cast<HWND>(lParam))) {
+            toolkit_.SetActiveForm(std::nullopt);
+        }
+        return;
+    }
+    const std::optional<FormId> before = toolkit_.ActiveForm();
+    if ((before && *before != id_) || !everActivated_) {
+        everActivated_ = true;
+        // Handlers run from the pump, never inside WM_ACTIVATE.
+        ::PostMessageW(window, kMsgQueuedActivate, 0, 0);
+    }
+    toolkit_.SetActiveForm(id_);
+}
+
+void Win32Form::OnDpiChanged(int newDpi, const RECT& suggested)
+{
+    const int oldDpi = dpi_;
+    if (newDpi > 0 && newDpi != oldDpi) {
+        dpi_ = newDpi;
+        for (const auto& part : controls_) {
+            part->Rescale(oldDpi, newDpi);
+        }
+        CreateFonts();
+        ::InvalidateRect(window_.get(), nullptr, TRUE);
+    }
+    ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (self->window_.get() == window) {
+            self->window_.release();
+        }
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (!self->window_) {
+        // Still inside CreateWindowExW: nothing of the form exists yet.
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND window = window_.get();
+    switch (message) {
+        case WM_CLOSE:
+            // Through the toolkit, so that the unload handler runs; the ruler's ends the program.
+            RunSlot(std::function<void()>([this] { toolkit_.Unload(id_); }));
+            return 0;
+        case WM_COMMAND:
+            if (ControlPart* part = PartForWindow(reinterpret_cast<HWND>(lParam))) {
+                part->OnCommand(HIWORD(wParam));
+                return 0;
+            }
+            break;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+            if (ControlPart* part = PartForWindow(reinterpret_cast<HWND>(lParam))) {
+                if (HBRUSH brush = part->OnControlColour(reinterpret_cast<HDC>(wParam))) {
+                    return reinterpret_cast<LRESULT>(brush);
+                }
+            }
+            break;
+        case WM_SETCURSOR:
+            if (SetPointer(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) {
+                return TRUE;
+            }
+            break;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_SIZE:
+            OnSize(wParam);
+            break;
+        case WM_WINDOWPOSCHANGED:
+            if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) && !everShown_) {
+                everShown_ = true;
+                ::PostMessageW(window, kMsgQueuedResize, 0, 0);
+            }
+            break;  // DefWindowProc sends WM_SIZE and WM_MOVE from here
+        case WM_ACTIVATE:
+            OnActivate(wParam, lParam);
+            if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && lastFocus_ && ::IsChild(window, lastFocus_) &&
+                ::IsWindowVisible(lastFocus_) && ::IsWindowEnabled(lastFocus_)) {
+                // Back to the control that had the focus, as a dialog does.
+                ::SetFocus(lastFocus_);
+                return 0;
+            }
+            break;
+        case WM_ACTIVATEAPP:
+            if (!wParam) {
+                toolkit_.SetActiveForm(std::nullopt);
+            }
+            break;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case kMsgQueuedResize:
+            RunSlot(onResize);
+            return 0;
+        case kMsgQueuedActivate:
+            RunSlot(onActivate);
+            return 0;
+        case kMsgLiveHandleCount:
+            return LiveHandleCount(static_cast<int>(wParam));
+        default:
+            break;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace vardek::platform::win32
