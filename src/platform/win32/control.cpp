@@ -178,7 +178,9 @@ NativeClass NativeClassFor(const ControlDef& def)
             DWORD style = SS_NOTIFY | SS_NOPREFIX;
             style |= def.align == Align::Centre ? SS_CENTER : def.align == Align::Right ? SS_RIGHT : SS_LEFT;
             if (def.framed) {
-                style |= WS_BORDER;
+                // Centred vertically: a framed box is barely taller than its text, and a larger
+                // substitute font would otherwise lose its descenders at the bottom edge.
+                style |= WS_BORDER | SS_CENTERIMAGE;
             }
             return {L"STATIC", style, 0};
         }
