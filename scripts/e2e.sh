@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Runs the end-to-end tests on built trees: vardek.exe and its driver in one Wine virtual desktop
+# on a private Xvfb screen. Screenshots go to build/screenshots/, the report to build/e2e.log.
+# The last line is the driver's "N passed, N failed"; the exit status is non-zero on any failure.
+#   VARDEK_EXE / VARDEK_E2E override the program and the driver (paths on this machine).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/scripts/wine-env.sh"
+
+exe="${VARDEK_EXE:-$root/build/mingw/src/platform/win32/vardek.exe}"
+driver="${VARDEK_E2E:-$root/build/mingw/tests/e2e/vardek-e2e.exe}"
+shots="$root/build/screenshots"
+log="$root/build/e2e.log"
+for file in "$exe" "$driver"; do
+    [[ -f "$file" ]] || { echo "e2e: missing $file (run scripts/build.sh)" >&2; exit 1; }
+done
+mkdir -p "$shots"
+rm -f "$shots"/request-* "$log"
+
+watcher=""
+cleanup() {
+    [[ -n "$watcher" ]] && kill "$watcher" 2>/dev/null || true
+    vardek_stop
+}
+trap cleanup EXIT
+
+# The driver asks for a screenshot by creating request-NAME and waits until the file is gone.
+watch_screenshots() {
+    local request name
+    while :; do
+        for request in "$shots"/request-*; do
+            [[ -e "$request" ]] || continue
+            name="${request##*/request-}"
+            vardek_screenshot "$shots/$name.png" || echo "e2e: screenshot $name failed" >&2
+            rm -f "$request"
+        done
+        sleep 0.1
+    done
+}
+
+vardek_start_xvfb
+vardek_wine_prefix
+watch_screenshots &
+watcher=$!
+
+# explorer /desktop runs the driver in a virtual desktop of the screen's size; the driver starts
+# vardek.exe itself, so both share that desktop. The driver's console output reaches this pipe.
+status=0
+timeout -k 10 300 wine explorer "/desktop=vardek-e2e,$VARDEK_SCREEN_SIZE" "$driver" \
+    --exe "$(vardek_winpath "$exe")" --shots "$(vardek_winpath "$shots")" 2>&1 | tee "$log" || status=$?
+
+summary="$(grep -aE '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1 || true)"
+if [[ -z "$summary" ]]; then
+    echo "e2e: the driver gave no result (exit status $status: crashed or timed out)"
+    exit 1
+fi
+[[ "$status" -eq 0 && "$summary" =~ ^[1-9][0-9]*\ passed,\ 0\ failed$ ]]

@@ -1,0 +1,78 @@
+// What the driver does on the shared desktop: start a program, find its windows and controls,
+// read their captions, styles, regions and the screen's pixels, and send real input.
+// Every wait is bounded and keeps the driver's own windows serviced.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+class Process {
+public:
+    Process() = default;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    ~Process();
+
+    // Starts the program in its own directory; false if it could not be started.
+    bool Start(const std::wstring& exePath);
+    bool WaitForExit(DWORD timeoutMs) const;
+    // Ends a program that is still running (clean-up after a failed run).
+    void Kill();
+    DWORD Id() const { return pid_; }
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+// Runs the driver's own message queue until cond() holds or the time is up; true if it held.
+bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs);
+void Pause(DWORD ms);
+// Waits until the window's thread answers, then lets its follow-up messages run.
+bool Settle(HWND window, DWORD timeoutMs = 5000);
+
+std::wstring TextOf(HWND window);
+std::wstring ClassOf(HWND window);
+bool IsTopMost(HWND window);
+
+std::vector<HWND> TopLevelWindows(DWORD pid);
+HWND FindTopLevel(DWORD pid, const std::wstring& title, bool visibleOnly);
+// Direct children, in stacking order from the top.
+std::vector<HWND> Children(HWND parent);
+// The child of a given window class (case-insensitive) and exact caption, or null.
+HWND ControlByCaption(HWND parent, const std::wstring& className, const std::wstring& caption);
+void DumpWindow(HWND window);
+
+RECT WindowRect(HWND window);
+SIZE ClientSize(HWND window);
+// Where the window's client area starts, relative to its outer top-left corner.
+POINT ClientOriginInWindow(HWND window);
+// A child's outer rectangle in its parent's client coordinates / in the top-level window's coordinates.
+RECT RectInParentClient(HWND child);
+RECT ClientRectInWindow(HWND child, HWND topLevel);
+POINT CenterOnScreen(HWND window);
+
+// The window's region in window coordinates, as its rectangles; empty if it has none.
+std::vector<RECT> ReadRegionRects(HWND window);
+// True if the window's region is exactly outer with hole taken out.
+bool RegionIsFrame(HWND window, const RECT& outer, const RECT& hole);
+
+COLORREF PixelAt(POINT screen);
+
+// Moves the pointer with SetCursorPos until GetCursorPos reads it back; false if it would not stay.
+bool PlacePointer(POINT screen);
+// Places the pointer and clicks the left button there.
+bool Click(POINT screen);
+void Key(WORD vk, bool extended = false);
+// Brings the window to the foreground; true if it got there.
+bool Activate(HWND window);
+
+// The control with the keyboard focus in the window's thread.
+HWND FocusOf(HWND window);
+
+}  // namespace e2e

@@ -1,0 +1,530 @@
+// A whole measurement through real input: the snapshot of a known pattern, pointer readouts, the
+// origin and both points with their guide lines, colours, arrow steps and the edge jump; then
+// restore, redraw, the collection of values and the clipboard.
+#include <string>
+#include <vector>
+
+#include "check.h"
+#include "ruler.h"
+#include "screenshot.h"
+#include "session.h"
+
+namespace e2e {
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kGreen = RGB(0, 0xC0, 0);
+
+// A window that paints a known function of its client coordinates: blocks of 16 pixels, each a
+// colour of its own, so that a shifted or scaled copy shows, and colour edges lie at known places.
+class FunctionPattern {
+public:
+    explicit FunctionPattern(int variant) : variant_(variant)
+    {
+        static const wchar_t* kClass = L"VardekE2EFunctionPattern";
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = Procedure;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kClass;
+        RegisterClassW(&wc);
+        window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClass, L"pattern", WS_POPUP, 0, 0, 10, 10,
+                                  nullptr, nullptr, wc.hInstance, this);
+    }
+    FunctionPattern(const FunctionPattern&) = delete;
+    FunctionPattern& operator=(const FunctionPattern&) = delete;
+    ~FunctionPattern() { DestroyWindow(window_); }
+
+    // Colour at a screen point, as painted while the window stood at its place.
+    COLORREF At(POINT screen) const { return Colour(screen.x - place_.left, screen.y - place_.top); }
+    COLORREF Colour(int x, int y) const
+    {
+        const int bx = (x >> 4) & 7;
+        const int by = (y >> 4) & 7;
+        return variant_ == 0 ? RGB(0x20 + bx * 0x18, 0x30 + by * 0x18, 0x88)
+                             : RGB(0x99, 0x10 + by * 0x1C, 0x28 + bx * 0x1A);
+    }
+    // The next colour edge to the right of a screen x.
+    LONG NextEdgeRight(LONG screenX) const { return place_.left + (((screenX - place_.left) >> 4) + 1) * 16; }
+
+    void Cover(const RECT& screen)
+    {
+        place_ = screen;
+        SetWindowPos(window_, HWND_TOP, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        InvalidateRect(window_, nullptr, FALSE);
+        UpdateWindow(window_);
+    }
+    void Hide() { ShowWindow(window_, SW_HIDE); }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        if (msg == WM_NCCREATE) {
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        }
+        auto* self = reinterpret_cast<FunctionPattern*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (msg == WM_PAINT && self) {
+            self->Paint(window);
+            return 0;
+        }
+        if (msg == WM_ERASEBKGND) {
+            return 1;
+        }
+        return DefWindowProcW(window, msg, wParam, lParam);
+    }
+
+    void Paint(HWND window) const
+    {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        RECT client;
+        GetClientRect(window, &client);
+        const int width = client.right;
+        const int height = client.bottom;
+        std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const COLORREF c = Colour(x, y);
+                pixels[static_cast<size_t>(y) * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+            }
+        }
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+        EndPaint(window, &ps);
+    }
+
+    int variant_;
+    HWND window_ = nullptr;
+    RECT place_{};
+};
+
+// The screen's pixels in a rectangle, read in one copy.
+class ScreenGrab {
+public:
+    explicit ScreenGrab(const RECT& r) : rect_(r), width_(r.right - r.left), height_(r.bottom - r.top)
+    {
+        pixels_.resize(static_cast<size_t>(width_) * height_);
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width_;
+        info.bmiHeader.biHeight = -height_;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width_, height_, screen, r.left, r.top, SRCCOPY);
+        GdiFlush();
+        const auto* source = static_cast<const DWORD*>(bits);
+        for (size_t i = 0; i < pixels_.size(); ++i) {
+            const DWORD p = source[i];
+            pixels_[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+        }
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+    COLORREF At(POINT screen) const
+    {
+        return pixels_[static_cast<size_t>(screen.y - rect_.top) * width_ + (screen.x - rect_.left)];
+    }
+
+private:
+    RECT rect_;
+    int width_;
+    int height_;
+    std::vector<COLORREF> pixels_;
+};
+
+// Where the definition places the coordinate view's controls, in client pixels at 96 DPI.
+struct ViewControl {
+    const char* name;
+    POINT topLeft;
+};
+constexpr ViewControl kGX{"GX", {48, 8}};
+constexpr ViewControl kGY{"GY", {120, 8}};
+constexpr ViewControl kDispX{"DispX", {40, 72}};
+constexpr ViewControl kDispY{"DispY", {40, 112}};
+constexpr ViewControl kX1{"X1", {40, 136}};
+constexpr ViewControl kY1{"Y1", {40, 160}};
+constexpr ViewControl kX2{"X2", {104, 136}};
+constexpr ViewControl kY2{"Y2", {104, 160}};
+constexpr ViewControl kSW{"SW", {168, 136}};
+constexpr ViewControl kSH{"SH", {168, 160}};
+constexpr ViewControl kCR{"CR", {64, 200}};
+constexpr ViewControl kCG{"CG", {112, 200}};
+constexpr ViewControl kCB{"CB", {160, 200}};
+constexpr ViewControl kText1{"Text1", {8, 224}};
+constexpr ViewControl kCopy{"コピー", {136, 242}};
+
+HWND CoordView(Session& s)
+{
+    return FindTopLevel(s.process.Id(), kCoordViewTitle, true);
+}
+
+HWND Find(Session& s, const ViewControl& control)
+{
+    HWND view = CoordView(s);
+    if (!view)
+        return nullptr;
+    for (HWND child : Children(view)) {
+        const RECT r = RectInParentClient(child);
+        if (r.left == control.topLeft.x && r.top == control.topLeft.y)
+            return child;
+    }
+    return nullptr;
+}
+
+std::wstring Read(Session& s, const ViewControl& control)
+{
+    HWND window = Find(s, control);
+    return window ? TextOf(window) : L"<missing>";
+}
+
+std::wstring Wide(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+std::wstring Number(long value)
+{
+    return std::to_wstring(value);
+}
+
+// Waits until a readout shows the text, then records the check.
+bool ExpectReadout(Session& s, const ViewControl& control, const std::wstring& expected)
+{
+    WaitUntil([&] { return Read(s, control) == expected; }, 3000);
+    return CheckEqual(Format("%s reads %s", control.name, Utf8(expected).c_str()), Read(s, control), expected);
+}
+
+void KeyChord(WORD modifier, WORD vk, bool extended)
+{
+    INPUT inputs[4]{};
+    for (INPUT& input : inputs)
+        input.type = INPUT_KEYBOARD;
+    const DWORD ext = extended ? KEYEVENTF_EXTENDEDKEY : 0;
+    inputs[0].ki.wVk = modifier;
+    inputs[1].ki.wVk = vk;
+    inputs[1].ki.dwFlags = ext;
+    inputs[2].ki.wVk = vk;
+    inputs[2].ki.dwFlags = ext | KEYEVENTF_KEYUP;
+    inputs[3].ki.wVk = modifier;
+    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+POINT CursorNow()
+{
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+POINT PictureOrigin(Session& s)
+{
+    POINT origin{0, 0};
+    ClientToScreen(FindPicture(s.ruler), &origin);
+    return origin;
+}
+
+POINT At(POINT origin, int dx, int dy)
+{
+    return {origin.x + dx, origin.y + dy};
+}
+
+bool RegionWhole(HWND ruler)
+{
+    return ReadRegionRects(ruler).size() == 1;
+}
+
+std::wstring ClipboardText()
+{
+    std::wstring text = L"<none>";
+    if (!OpenClipboard(nullptr))
+        return L"<busy>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+HGLOBAL GlobalText(const std::wstring& text)
+{
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory) {
+        memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+    }
+    return memory;
+}
+
+// The state of one measurement, carried from group to group.
+struct Measurement {
+    POINT origin{};  // picture (0, 0) on the screen
+    POINT originPoint{};
+};
+
+Measurement g_measure;
+FunctionPattern* g_pattern = nullptr;
+
+void CoverRuler(Session& s, FunctionPattern& pattern)
+{
+    RECT r = WindowRect(s.ruler);
+    InflateRect(&r, 40, 40);
+    pattern.Cover(r);
+    Settle(s.ruler);
+}
+
+}  // namespace
+
+void SnapshotTests(Session& s)
+{
+    BeginGroup("snapshot");
+    static FunctionPattern pattern(0);
+    g_pattern = &pattern;
+    s.pattern.Cover({0, 0, 0, 0});
+    CoverRuler(s, pattern);
+    const RulerBar bar = FindBar(s.ruler);
+    CHECK(Activate(s.ruler), "the ruler is the foreground window");
+    Key('G');
+    CHECK(WaitUntil([&] { return CoordViewVisible(s.process.Id()) && RegionWhole(s.ruler); }, 5000),
+          "G shows the coordinate view and makes the ruler whole");
+    Settle(s.ruler);
+    CHECK(!IsTopMost(s.ruler), "the ruler has left the topmost band");
+    CHECK(CoordView(s) && IsTopMost(CoordView(s)), "the coordinate view is topmost");
+    CHECK(!IsWindowEnabled(bar.redraw), "\"再描写\" is disabled by the snapshot");
+    CheckEqual("the picture has the keyboard focus", FocusOf(s.ruler), FindPicture(s.ruler));
+
+    pattern.Hide();
+    Settle(s.ruler);
+    Pause(300);
+    const POINT origin = PictureOrigin(s);
+    g_measure.origin = origin;
+    RECT area;
+    GetClientRect(FindPicture(s.ruler), &area);
+    OffsetRect(&area, origin.x, origin.y);
+    const ScreenGrab grab(area);
+    int differing = 0;
+    POINT firstDiffering{-1, -1};
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x) {
+            if (grab.At({x, y}) != pattern.At({x, y})) {
+                if (differing++ == 0)
+                    firstDiffering = {x, y};
+            }
+        }
+    }
+    CheckEqual(Format("every pixel of the %ld x %ld picture shows what lay under the opening", area.right - area.left,
+                      area.bottom - area.top),
+               differing, 0);
+    if (differing)
+        Log("  first differing pixel %s", DescribePoint(firstDiffering).c_str());
+}
+
+void ReadoutTests(Session& s)
+{
+    BeginGroup("pointer readouts and keys");
+    const POINT o = g_measure.origin;
+    const RulerBar bar = FindBar(s.ruler);
+    FunctionPattern& pattern = *g_pattern;
+
+    PlacePointer(At(o, 40, 30));
+    const POINT p0 = At(o, 40, 30);
+    ExpectReadout(s, kGX, Number(p0.x));
+    ExpectReadout(s, kGY, Number(p0.y));
+    CheckEqual("the coordinate line", TextOf(bar.coordLine), Wide(Format("(%ld,%ld)", p0.x, p0.y)));
+
+    Key(VK_SPACE);
+    ExpectReadout(s, kDispX, Number(p0.x));
+    ExpectReadout(s, kDispY, Number(p0.y));
+    g_measure.originPoint = p0;
+    CheckEqual("the remembered origin", TextOf(bar.prev), Wide(Format("%03ld,%03ld", p0.x, p0.y)));
+    CHECK(IsWindowEnabled(bar.restore), "\"復元\" is enabled by the origin");
+    Settle(s.ruler);
+    CheckEqual("a red vertical guide through the origin", PixelAt(At(o, 40, 120)), kRed);
+    CheckEqual("a red horizontal guide through the origin", PixelAt(At(o, 130, 30)), kRed);
+
+    PlacePointer(At(o, 90, 70));
+    ExpectReadout(s, kX1, L"50");
+    ExpectReadout(s, kY1, L"40");
+    WaitUntil([&] { return TextOf(bar.coordLine) == Wide(Format("(%ld,%ld) <50,40>", o.x + 90, o.y + 70)); }, 2000);
+    CheckEqual("the long coordinate line", TextOf(bar.coordLine),
+               Wide(Format("(%ld,%ld) <50,40>", o.x + 90, o.y + 70)));
+    Key('B');
+    Settle(s.ruler);
+    CheckEqual("a blue guide through the first point", PixelAt(At(o, 90, 150)), kBlue);
+
+    PlacePointer(At(o, 150, 110));
+    ExpectReadout(s, kX2, L"110");
+    ExpectReadout(s, kY2, L"80");
+    ExpectReadout(s, kSW, L"60");
+    ExpectReadout(s, kSH, L"40");
+    CheckEqual("X1 keeps the first point", Read(s, kX1), std::wstring(L"50"));
+    Key('B');
+    Settle(s.ruler);
+    CheckEqual("a green guide through the second point", PixelAt(At(o, 150, 200)), kGreen);
+    PlacePointer(At(o, 170, 120));
+    ExpectReadout(s, kGX, Number(o.x + 170));
+    CheckEqual("the second point stays fixed", Read(s, kX2), std::wstring(L"110"));
+    RequestScreenshot(L"measurement");
+
+    const POINT sample = At(o, 200, 20);
+    Click(sample);
+    const COLORREF c = pattern.At(sample);
+    ExpectReadout(s, kCR, Number(GetRValue(c)));
+    ExpectReadout(s, kCG, Number(GetGValue(c)));
+    ExpectReadout(s, kCB, Number(GetBValue(c)));
+
+    Key('N');
+    Settle(s.ruler);
+    const POINT followed = At(o, 230, 50);
+    PlacePointer(followed);
+    const COLORREF f = pattern.At(followed);
+    ExpectReadout(s, kCR, Number(GetRValue(f)));
+    ExpectReadout(s, kCB, Number(GetBValue(f)));
+    Key('N');
+
+    const POINT before = CursorNow();
+    Key(VK_RIGHT, true);
+    WaitUntil([&] { return CursorNow().x == before.x + 1; }, 2000);
+    CheckEqual("the right arrow moves the real pointer one pixel", CursorNow(), POINT{before.x + 1, before.y});
+    ExpectReadout(s, kGX, Number(before.x + 1));
+    Key(VK_UP, true);
+    WaitUntil([&] { return CursorNow().y == before.y - 1; }, 2000);
+    CheckEqual("the up arrow moves it one pixel up", CursorNow(), POINT{before.x + 1, before.y - 1});
+
+    const POINT start = At(o, 200, 50);
+    PlacePointer(start);
+    ExpectReadout(s, kGX, Number(start.x));
+    const LONG edge = pattern.NextEdgeRight(start.x);
+    KeyChord(VK_SHIFT, VK_RIGHT, true);
+    WaitUntil([&] { return CursorNow().x == edge; }, 2000);
+    CheckEqual(Format("Shift with the right arrow lands on the colour edge %ld pixels on", edge - start.x), CursorNow(),
+               POINT{edge, start.y});
+    ExpectReadout(s, kGX, Number(edge));
+}
+
+void RestoreAndCollectTests(Session& s)
+{
+    BeginGroup("restore and collection");
+    const POINT o = g_measure.origin;
+    const POINT origin = g_measure.originPoint;
+    const RulerBar bar = FindBar(s.ruler);
+    FunctionPattern& pattern = *g_pattern;
+
+    Click(CenterOnScreen(bar.restore));
+    CHECK(WaitUntil(
+              [&] {
+                  return !IsWindowEnabled(bar.redraw) && CoordViewVisible(s.process.Id()) &&
+                         Read(s, kDispX) == Number(origin.x);
+              },
+              5000),
+          "\"復元\" brings the origin back");
+    Settle(s.ruler);
+    Pause(300);
+    CheckEqual("the blue guide is gone", PixelAt(At(o, 90, 150)), pattern.At(At(o, 90, 150)));
+    CheckEqual("the green guide is gone", PixelAt(At(o, 150, 200)), pattern.At(At(o, 150, 200)));
+    CheckEqual("the red guide is back", PixelAt(At(o, 40, 120)), kRed);
+    CheckEqual("elsewhere the stored snapshot shows", PixelAt(At(o, 300, 200)), pattern.At(At(o, 300, 200)));
+    CHECK(IsWindowEnabled(bar.restore), "\"復元\" stays enabled");
+    CheckEqual("X1 is reset", Read(s, kX1), std::wstring(L"0"));
+
+    PlacePointer(At(o, 60, 45));
+    ExpectReadout(s, kX1, L"20");
+    ExpectReadout(s, kY1, L"15");
+    for (const ViewControl* label : {&kDispX, &kX1, &kY1})
+        Click(CenterOnScreen(Find(s, *label)));
+    const std::wstring line = Number(origin.x) + L",20,15";
+    WaitUntil([&] { return Read(s, kText1) == line; }, 3000);
+    CheckEqual("clicks on value labels collect their values", Read(s, kText1), line);
+    Settle(s.ruler);
+    CheckEqual("the keyboard goes back to the ruler's picture", FocusOf(s.ruler), FindPicture(s.ruler));
+
+    // Another program's copy left text and a richer format; ours must replace both.
+    const UINT rich = RegisterClipboardFormatW(L"VardekE2E.Rich");
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        SetClipboardData(CF_UNICODETEXT, GlobalText(L"earlier"));
+        SetClipboardData(rich, GlobalText(L"rich"));
+        CloseClipboard();
+    }
+    Click(CenterOnScreen(Find(s, kCopy)));
+    WaitUntil([&] { return ClipboardText() == line; }, 3000);
+    CheckEqual("\"コピー\" puts the line on the clipboard", ClipboardText(), line);
+    CHECK(!IsClipboardFormatAvailable(rich), "no format of the earlier copy is left");
+
+    // A clipboard held open by another program: the copy gives up quietly, the program stays responsive.
+    Click(CenterOnScreen(Find(s, kCR)));
+    const std::wstring longer = line + L"," + Read(s, kCR);
+    WaitUntil([&] { return Read(s, kText1) == longer; }, 3000);
+    if (CHECK(OpenClipboard(nullptr), "the driver holds the clipboard")) {
+        Click(CenterOnScreen(Find(s, kCopy)));
+        Pause(1200);
+        CHECK(Settle(s.ruler, 2000), "the program answers while the clipboard is held");
+        CheckEqual("the collected text is kept", Read(s, kText1), longer);
+        CloseClipboard();
+    }
+    CheckEqual("the clipboard still holds the earlier copy", ClipboardText(), line);
+    Click(CenterOnScreen(Find(s, kCopy)));
+    WaitUntil([&] { return ClipboardText() == longer; }, 3000);
+    CheckEqual("a later \"コピー\" succeeds", ClipboardText(), longer);
+    RequestScreenshot(L"collection");
+}
+
+void RedrawTests(Session& s)
+{
+    BeginGroup("redraw");
+    const POINT o = g_measure.origin;
+    const POINT origin = g_measure.originPoint;
+    const RulerBar bar = FindBar(s.ruler);
+    static FunctionPattern changed(1);
+
+    CHECK(Activate(s.ruler), "the ruler is the foreground window");
+    Key('H');
+    CHECK(WaitUntil([&] { return IsWindowEnabled(bar.redraw) && !RegionWhole(s.ruler); }, 5000),
+          "H returns to the frame and offers \"再描写\"");
+    Settle(s.ruler);
+    CoverRuler(s, changed);
+    Click(CenterOnScreen(bar.redraw));
+    CHECK(
+        WaitUntil(
+            [&] { return !IsWindowEnabled(bar.redraw) && RegionWhole(s.ruler) && Read(s, kDispX) == Number(origin.x); },
+            5000),
+        "\"再描写\" brings the origin back on a fresh snapshot");
+    changed.Hide();
+    Settle(s.ruler);
+    Pause(300);
+    CheckEqual("the picture shows the desktop as it is now", PixelAt(At(o, 300, 200)), changed.At(At(o, 300, 200)));
+    CheckEqual("the red guide is drawn over it", PixelAt(At(o, 40, 120)), kRed);
+
+    // Space clears the measurement and returns to the frame with the focus on "写す".
+    PlacePointer(At(o, 80, 80));
+    ExpectReadout(s, kGX, Number(o.x + 80));
+    CHECK(Activate(s.ruler), "the ruler is the foreground window");
+    Key(VK_SPACE);
+    CHECK(WaitUntil([&] { return !RegionWhole(s.ruler) && !CoordViewVisible(s.process.Id()); }, 5000),
+          "space returns to the see-through frame and closes the view");
+    Settle(s.ruler);
+    CheckEqual("the focus rests on \"写す\"", FocusOf(s.ruler), bar.copy);
+    CheckEqual("the remembered origin is kept", TextOf(bar.prev), Wide(Format("%03ld,%03ld", origin.x, origin.y)));
+    CHECK(IsTopMost(s.ruler), "the ruler is topmost again");
+}
+
+}  // namespace e2e
