@@ -11,7 +11,7 @@ struct ViewState {
     std::int32_t PointerY = 0;
     std::int16_t OriginX = 0;
     std::int16_t OriginY = 0;
-    std::int16_t StartX = 0;    // first point, relative to the origin
+    std::int16_t StartX = 0;  // first point, relative to the origin
     std::int16_t StartY = 0;
     std::int16_t EndFixed = 0;  // second point's X, relative to the origin
     // Whether the points are fixed. A stored 0 cannot say it: a point in the origin's own

@@ -11,9 +11,15 @@ void Form2::AppendValue(std::string_view value)
     text.SetCaption(current.empty() ? std::string(value) : current + "," + std::string(value));
 }
 
-void Form2::ValueLabel_Click(std::string_view label) { AppendValue(Self().Get(label).Caption()); }
+void Form2::ValueLabel_Click(std::string_view label)
+{
+    AppendValue(Self().Get(label).Caption());
+}
 
-void Form2::Command1_Click() { Self().Get("Text1").SetCaption(""); }
+void Form2::Command1_Click()
+{
+    Self().Get("Text1").SetCaption("");
+}
 
 void Form2::Command4_Click()
 {

@@ -2,7 +2,10 @@
 
 namespace vardek {
 
-std::string NumberText(std::int64_t value) { return std::to_string(value); }
+std::string NumberText(std::int64_t value)
+{
+    return std::to_string(value);
+}
 
 void SetReadout(platform::Toolkit& toolkit, std::string_view label, std::int64_t value)
 {

@@ -10,12 +10,24 @@ int RoundHalfEven(double value)
     return static_cast<int>(std::nearbyint(value));
 }
 
-double TwipsPerPixel(int dpi) { return static_cast<double>(kTwipsPerInch) / dpi; }
+double TwipsPerPixel(int dpi)
+{
+    return static_cast<double>(kTwipsPerInch) / dpi;
+}
 
-int TwipsToPixels(int twips, int dpi) { return RoundHalfEven(twips / TwipsPerPixel(dpi)); }
+int TwipsToPixels(int twips, int dpi)
+{
+    return RoundHalfEven(twips / TwipsPerPixel(dpi));
+}
 
-int PixelsToTwips(int pixels, int dpi) { return RoundHalfEven(pixels * TwipsPerPixel(dpi)); }
+int PixelsToTwips(int pixels, int dpi)
+{
+    return RoundHalfEven(pixels * TwipsPerPixel(dpi));
+}
 
-int ScaleForDpi(int pixelsAt96, int dpi) { return RoundHalfEven(static_cast<double>(pixelsAt96) * dpi / kBaseDpi); }
+int ScaleForDpi(int pixelsAt96, int dpi)
+{
+    return RoundHalfEven(static_cast<double>(pixelsAt96) * dpi / kBaseDpi);
+}
 
 }  // namespace vardek

@@ -33,7 +33,10 @@ void Form1::Form_Load()
     toolkit_.Unload(FormId::Form2);
 }
 
-void Form1::Form_Activate() { Picture1().SetFocus(); }
+void Form1::Form_Activate()
+{
+    Picture1().SetFocus();
+}
 
 void Form1::Form_KeyDown(const KeyEvent& key)
 {
@@ -46,6 +49,9 @@ void Form1::Form_KeyDown(const KeyEvent& key)
     }
 }
 
-void Form1::Form_Unload() { toolkit_.EndProgram(); }
+void Form1::Form_Unload()
+{
+    toolkit_.EndProgram();
+}
 
 }  // namespace vardek

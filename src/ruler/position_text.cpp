@@ -69,6 +69,9 @@ PositionText ParsePositionText(std::string_view text)
     return point;
 }
 
-std::string FormatPositionText(std::int64_t x, std::int64_t y) { return ThreeDigits(x) + "," + ThreeDigits(y); }
+std::string FormatPositionText(std::int64_t x, std::int64_t y)
+{
+    return ThreeDigits(x) + "," + ThreeDigits(y);
+}
 
 }  // namespace vardek

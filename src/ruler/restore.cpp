@@ -19,16 +19,14 @@ void WithTrackingOff(ViewState& state, platform::Toolkit& toolkit, Run run)
 
 void Form1::Command3_Click()
 {
-    WithTrackingOff(state_, toolkit_,
-                    [this] { RecallOrigin(Self().Get("Prev").Caption(), SnapshotSource::Store); });
+    WithTrackingOff(state_, toolkit_, [this] { RecallOrigin(Self().Get("Prev").Caption(), SnapshotSource::Store); });
     Self().Get("Command4").SetEnabled(false);
     Picture1().SetFocus();
 }
 
 void Form1::Command4_Click()
 {
-    WithTrackingOff(state_, toolkit_,
-                    [this] { RecallOrigin(Self().Get("Prev").Caption(), SnapshotSource::Screen); });
+    WithTrackingOff(state_, toolkit_, [this] { RecallOrigin(Self().Get("Prev").Caption(), SnapshotSource::Screen); });
     Self().Get("Command4").SetEnabled(false);
     Picture1().SetFocus();
 }

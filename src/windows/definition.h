@@ -13,8 +13,14 @@ namespace vardek {
 using Colour = std::uint32_t;
 
 inline constexpr Colour kSystemColourFlag = 0x80000000u;
-constexpr Colour SystemColour(int index) { return kSystemColourFlag | static_cast<Colour>(index); }
-constexpr bool IsSystemColour(Colour c) { return (c & kSystemColourFlag) != 0; }
+constexpr Colour SystemColour(int index)
+{
+    return kSystemColourFlag | static_cast<Colour>(index);
+}
+constexpr bool IsSystemColour(Colour c)
+{
+    return (c & kSystemColourFlag) != 0;
+}
 
 inline constexpr Colour kWindowText = SystemColour(8);
 inline constexpr Colour kButtonFace = SystemColour(15);

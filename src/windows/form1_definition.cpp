@@ -6,14 +6,33 @@ namespace {
 // Prev is wide enough for the longest position text, "-32768,-32768"; the controls to its right
 // keep their order and spacing, moved right by the width that adds.
 constexpr ControlDef kForm1Controls[] = {
-    {.kind = Kind::Button, .name = "Command3", .caption = "復元", .rect = {3945, 4080, 495, 255}, .enabled = false, .tabIndex = 7},
-    {.kind = Kind::Button, .name = "Command4", .caption = "再描写", .rect = {3225, 4080, 735, 255}, .enabled = false, .tabIndex = 8},
+    {.kind = Kind::Button,
+     .name = "Command3",
+     .caption = "復元",
+     .rect = {3945, 4080, 495, 255},
+     .enabled = false,
+     .tabIndex = 7},
+    {.kind = Kind::Button,
+     .name = "Command4",
+     .caption = "再描写",
+     .rect = {3225, 4080, 735, 255},
+     .enabled = false,
+     .tabIndex = 8},
     {.kind = Kind::ComboBox, .name = "Combo1", .rect = {3120, 4035, 1215, 300}, .visible = false, .tabIndex = 4},
     {.kind = Kind::Button, .name = "Command2", .caption = "取り消し", .rect = {1080, 4080, 855, 255}, .tabIndex = 2},
-    {.kind = Kind::PictureBox, .name = "Picture1", .rect = {0, 0, 7215, 3975}, .pointer = Pointer::Crosshair, .tabIndex = 1},
+    {.kind = Kind::PictureBox,
+     .name = "Picture1",
+     .rect = {0, 0, 7215, 3975},
+     .pointer = Pointer::Crosshair,
+     .tabIndex = 1},
     {.kind = Kind::Button, .name = "Command1", .caption = "写す", .rect = {105, 4080, 855, 255}, .tabIndex = 0},
     {.kind = Kind::PictureBox, .name = "Picture2", .rect = {0, 0, 4215, 4095}, .tabIndex = 5},
-    {.kind = Kind::Label, .name = "Prev", .caption = "000,000", .rect = {2040, 4080, 1200, 255}, .framed = true, .tabIndex = 6},
+    {.kind = Kind::Label,
+     .name = "Prev",
+     .caption = "000,000",
+     .rect = {2040, 4080, 1200, 255},
+     .framed = true,
+     .tabIndex = 6},
     {.kind = Kind::Label, .name = "Label1", .caption = "", .rect = {4545, 4080, 3255, 255}, .tabIndex = 3},
 };
 
@@ -31,6 +50,9 @@ constexpr FormDef kForm1 = {
 
 }  // namespace
 
-const FormDef& Form1Definition() { return kForm1; }
+const FormDef& Form1Definition()
+{
+    return kForm1;
+}
 
 }  // namespace vardek

@@ -12,8 +12,13 @@ constexpr Colour kOlive = 0x008080;
 // A value label: framed, right-aligned, a click target with the hand pointer.
 constexpr ControlDef Value(std::string_view name, TwipRect rect)
 {
-    return {.kind = Kind::Label, .name = name, .caption = "0", .rect = rect, .align = Align::Right,
-            .pointer = Pointer::Hand, .framed = true};
+    return {.kind = Kind::Label,
+            .name = name,
+            .caption = "0",
+            .rect = rect,
+            .align = Align::Right,
+            .pointer = Pointer::Hand,
+            .framed = true};
 }
 
 constexpr ControlDef Heading(std::string_view name, std::string_view caption, TwipRect rect, Colour fore = kButtonText)
@@ -33,25 +38,67 @@ constexpr ControlDef Separator(std::string_view name, TwipLine line, Colour colo
 
 constexpr ControlDef CommandLabel(std::string_view name, std::string_view caption, TwipRect rect, int tab)
 {
-    return {.kind = Kind::Label, .name = name, .caption = caption, .rect = rect, .foreColour = kWindowText,
-            .backColour = kTooltipBack, .align = Align::Centre, .pointer = Pointer::Hand, .framed = true,
+    return {.kind = Kind::Label,
+            .name = name,
+            .caption = caption,
+            .rect = rect,
+            .foreColour = kWindowText,
+            .backColour = kTooltipBack,
+            .align = Align::Centre,
+            .pointer = Pointer::Hand,
+            .framed = true,
             .tabIndex = tab};
 }
 
 constexpr ControlDef kForm2Controls[] = {
-    {.kind = Kind::Button, .name = "Command1", .caption = "クリア", .rect = {0, 3600, 855, 255}, .visible = false, .tabIndex = 32},
-    {.kind = Kind::Button, .name = "Command4", .caption = "コピー", .rect = {0, 3720, 855, 255}, .visible = false, .tabIndex = 31},
-    {.kind = Kind::TextBox, .name = "Text1", .caption = "", .rect = {120, 3360, 2655, 270}, .foreColour = kWindowText, .backColour = SystemColour(5), .tabIndex = 30},
-    {.kind = Kind::PictureBox, .name = "Picture1", .rect = {1560, 720, 1335, 1215}, .scale = Scale::Twips, .tabIndex = 8},
-    {.kind = Kind::Label, .name = "Label6", .parent = "Picture1", .caption = "O", .rect = {300, 270, 255, 255}, .foreColour = kRed},
+    {.kind = Kind::Button,
+     .name = "Command1",
+     .caption = "クリア",
+     .rect = {0, 3600, 855, 255},
+     .visible = false,
+     .tabIndex = 32},
+    {.kind = Kind::Button,
+     .name = "Command4",
+     .caption = "コピー",
+     .rect = {0, 3720, 855, 255},
+     .visible = false,
+     .tabIndex = 31},
+    {.kind = Kind::TextBox,
+     .name = "Text1",
+     .caption = "",
+     .rect = {120, 3360, 2655, 270},
+     .foreColour = kWindowText,
+     .backColour = SystemColour(5),
+     .tabIndex = 30},
+    {.kind = Kind::PictureBox,
+     .name = "Picture1",
+     .rect = {1560, 720, 1335, 1215},
+     .scale = Scale::Twips,
+     .tabIndex = 8},
+    {.kind = Kind::Label,
+     .name = "Label6",
+     .parent = "Picture1",
+     .caption = "O",
+     .rect = {300, 270, 255, 255},
+     .foreColour = kRed},
     LegendLine("Line6", {1080, -240, 1080, 1440}, kGreen),
     LegendLine("Line5", {0, 960, 2520, 960}, kGreen),
     LegendLine("Line4", {480, -240, 480, 1440}, kBlue),
     LegendLine("Line3", {-360, 480, 2160, 480}, kBlue),
     LegendLine("Line2", {240, -240, 240, 1440}, kRed),
     LegendLine("Line1", {-360, 240, 2160, 240}, kRed),
-    {.kind = Kind::Shape, .name = "Shape1", .parent = "Picture1", .rect = {480, 480, 615, 495}, .foreColour = kOlive, .styleCode = 5},
-    {.kind = Kind::Label, .name = "Label8", .parent = "Picture1", .caption = "", .rect = {240, 240, 1215, 975}, .backColour = 0xE0E0E0},
+    {.kind = Kind::Shape,
+     .name = "Shape1",
+     .parent = "Picture1",
+     .rect = {480, 480, 615, 495},
+     .foreColour = kOlive,
+     .styleCode = 5},
+    {.kind = Kind::Label,
+     .name = "Label8",
+     .parent = "Picture1",
+     .caption = "",
+     .rect = {240, 240, 1215, 975},
+     .backColour = 0xE0E0E0},
     CommandLabel("Label18", "コピー", {2040, 3630, 735, 210}, 34),
     CommandLabel("Label17", "クリア", {1320, 3630, 735, 210}, 33),
     Separator("Line10", {120, 600, 2880, 600}, kButtonShadow),
@@ -65,8 +112,20 @@ constexpr ControlDef kForm2Controls[] = {
     Heading("Label13", "G :", {1440, 3000, 375, 255}, 0x008000),
     Heading("Label12", "R :", {720, 3000, 375, 255}, kRed),
     Heading("Label10", "Color :", {120, 3000, 855, 255}),
-    {.kind = Kind::Label, .name = "GY", .caption = "0", .rect = {1800, 120, 615, 375}, .font = kPointerFont, .align = Align::Centre, .framed = true},
-    {.kind = Kind::Label, .name = "GX", .caption = "0", .rect = {720, 120, 615, 375}, .font = kPointerFont, .align = Align::Centre, .framed = true},
+    {.kind = Kind::Label,
+     .name = "GY",
+     .caption = "0",
+     .rect = {1800, 120, 615, 375},
+     .font = kPointerFont,
+     .align = Align::Centre,
+     .framed = true},
+    {.kind = Kind::Label,
+     .name = "GX",
+     .caption = "0",
+     .rect = {720, 120, 615, 375},
+     .font = kPointerFont,
+     .align = Align::Centre,
+     .framed = true},
     Value("SH", {2520, 2400, 375, 255}),
     Heading("Label11", "H", {2280, 2400, 855, 255}, kOlive),
     Value("SW", {2520, 2040, 375, 255}),
@@ -101,6 +160,9 @@ constexpr FormDef kForm2 = {
 
 }  // namespace
 
-const FormDef& Form2Definition() { return kForm2; }
+const FormDef& Form2Definition()
+{
+    return kForm2;
+}
 
 }  // namespace vardek

@@ -7,7 +7,10 @@ namespace {
 
 using LayoutTest = ProgramTest;
 
-PixelRect BoundsOf(World& world, const char* name) { return world.ControlOf(FormId::Form1, name).Bounds(); }
+PixelRect BoundsOf(World& world, const char* name)
+{
+    return world.ControlOf(FormId::Form1, name).Bounds();
+}
 
 // Takes a snapshot and marks a measurement in progress, as a pointer move over it would.
 void StartMeasurement(World& world)

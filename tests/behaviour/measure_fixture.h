@@ -40,14 +40,8 @@ protected:
     void PointAtScreen(int x, int y) { world->MovePointer({x, y}); }
     void Key(int code, int shift = 0) { world->PressKey(code, shift); }
     std::string View(const char* name) const { return Caption(FormId::Form2, name); }
-    std::int32_t ViewPixel(int x, int y) const
-    {
-        return world->Window(FormId::Form1).Picture("Picture1").Point(x, y);
-    }
-    std::int32_t StorePixel(int x, int y) const
-    {
-        return world->Window(FormId::Form1).Picture("Picture2").Point(x, y);
-    }
+    std::int32_t ViewPixel(int x, int y) const { return world->Window(FormId::Form1).Picture("Picture1").Point(x, y); }
+    std::int32_t StorePixel(int x, int y) const { return world->Window(FormId::Form1).Picture("Picture2").Point(x, y); }
 };
 
 inline constexpr int kSpace = 32;

@@ -23,7 +23,10 @@ protected:
     {
     }
 
-    void SetUp() override { world->Run([this] { program->Start(); }); }
+    void SetUp() override
+    {
+        world->Run([this] { program->Start(); });
+    }
 
     std::string Caption(FormId form, const char* name) const { return world->ControlOf(form, name).Caption(); }
     bool Enabled(const char* name) const { return world->ControlOf(FormId::Form1, name).Enabled(); }

@@ -43,7 +43,10 @@ void HeadlessControl::SetFocus()
     }
 }
 
-bool HeadlessControl::HasFocus() const { return form_.Owner().HasFocus(*this); }
+bool HeadlessControl::HasFocus() const
+{
+    return form_.Owner().HasFocus(*this);
+}
 
 bool HeadlessControl::Reachable() const
 {

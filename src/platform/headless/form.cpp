@@ -91,24 +91,27 @@ void HeadlessForm::SetBand(Band band)
 
 PixelRect HeadlessForm::WindowRect() const
 {
-    const FrameMetrics& metrics = def_.frame == FrameKind::Sizable ? world_.Config().sizable
-                                                                   : world_.Config().toolWindow;
+    const FrameMetrics& metrics =
+        def_.frame == FrameKind::Sizable ? world_.Config().sizable : world_.Config().toolWindow;
     if (minimized_) {
         // Where Windows parks a minimised window.
         return {-32000, -32000, -32000 + 160, -32000 + 28};
     }
-    return PixelRect::FromSize(outerOrigin_, {client_.width + 2 * metrics.frame,
-                                              client_.height + 2 * metrics.frame + metrics.caption});
+    return PixelRect::FromSize(
+        outerOrigin_, {client_.width + 2 * metrics.frame, client_.height + 2 * metrics.frame + metrics.caption});
 }
 
 PixelPoint HeadlessForm::ClientOrigin() const
 {
-    const FrameMetrics& metrics = def_.frame == FrameKind::Sizable ? world_.Config().sizable
-                                                                   : world_.Config().toolWindow;
+    const FrameMetrics& metrics =
+        def_.frame == FrameKind::Sizable ? world_.Config().sizable : world_.Config().toolWindow;
     return {outerOrigin_.x + metrics.frame, outerOrigin_.y + metrics.frame + metrics.caption};
 }
 
-void HeadlessForm::MoveTo(PixelPoint outerTopLeft) { outerOrigin_ = outerTopLeft; }
+void HeadlessForm::MoveTo(PixelPoint outerTopLeft)
+{
+    outerOrigin_ = outerTopLeft;
+}
 
 void HeadlessForm::SetShape(const WindowShape& shape, bool redraw)
 {
@@ -134,6 +137,9 @@ bool HeadlessForm::Covers(PixelPoint screen) const
     return shape_->outer.Contains(local) && !(shape_->hole && shape_->hole->Contains(local));
 }
 
-void HeadlessForm::ResizeClient(PixelSize client) { client_ = client; }
+void HeadlessForm::ResizeClient(PixelSize client)
+{
+    client_ = client;
+}
 
 }  // namespace vardek::platform::headless

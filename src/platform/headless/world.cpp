@@ -10,7 +10,10 @@ namespace {
 constexpr int kKeyTab = 9;
 constexpr int kKeySpace = 32;
 
-const FormDef& DefinitionOf(FormId id) { return id == FormId::Form1 ? Form1Definition() : Form2Definition(); }
+const FormDef& DefinitionOf(FormId id)
+{
+    return id == FormId::Form1 ? Form1Definition() : Form2Definition();
+}
 
 // Calls a copy of the slot: the form that owns it may be destroyed while it runs.
 template <typename Slot, typename... Args>
@@ -39,7 +42,10 @@ World::World(WorldConfig config) : config_(std::move(config)) {}
 
 World::~World() = default;
 
-void World::SetBinder(FormId id, std::function<void(Form&)> binder) { binders_[id] = std::move(binder); }
+void World::SetBinder(FormId id, std::function<void(Form&)> binder)
+{
+    binders_[id] = std::move(binder);
+}
 
 Form& World::GetForm(FormId id)
 {
@@ -62,7 +68,10 @@ Form& World::GetForm(FormId id)
     return form;
 }
 
-bool World::IsLoaded(FormId id) const { return forms_.contains(id); }
+bool World::IsLoaded(FormId id) const
+{
+    return forms_.contains(id);
+}
 
 void World::Unload(FormId id)
 {
@@ -136,7 +145,10 @@ bool World::SetClipboardText(std::string_view text)
     return true;
 }
 
-void World::Post(std::function<void()> event) { queue_.push_back(std::move(event)); }
+void World::Post(std::function<void()> event)
+{
+    queue_.push_back(std::move(event));
+}
 
 HeadlessForm* World::Instance(FormId id, int serial) const
 {
@@ -195,7 +207,10 @@ void World::FocusControl(HeadlessControl& control)
     focus_ = FocusRef{form.Id(), form.Serial(), std::string(control.Name())};
 }
 
-bool World::HasFocus(const HeadlessControl& control) const { return Resolve(focus_) == &control; }
+bool World::HasFocus(const HeadlessControl& control) const
+{
+    return Resolve(focus_) == &control;
+}
 
 void World::BringToTop(HeadlessForm& form)
 {
@@ -339,8 +354,7 @@ void World::PostMouse(PixelPoint screen, bool down, int button)
         capture_ = ref;
         captureButton_ = button;
     }
-    const MouseEvent event{static_cast<float>(image.x), static_cast<float>(image.y), down ? button : captureButton_,
-                           0};
+    const MouseEvent event{static_cast<float>(image.x), static_cast<float>(image.y), down ? button : captureButton_, 0};
     Post([this, ref, event, down] {
         auto* picture = dynamic_cast<HeadlessPictureBox*>(Resolve(ref));
         if (picture == nullptr) {
@@ -407,9 +421,8 @@ void World::PressKey(int keyCode, int shift)
                     stops.push_back(candidate.get());
                 }
             }
-            std::sort(stops.begin(), stops.end(), [](auto* a, auto* b) {
-                return a->Definition().tabIndex < b->Definition().tabIndex;
-            });
+            std::sort(stops.begin(), stops.end(),
+                      [](auto* a, auto* b) { return a->Definition().tabIndex < b->Definition().tabIndex; });
             if (!stops.empty()) {
                 auto at = std::find(stops.begin(), stops.end(), control);
                 const auto count = static_cast<std::ptrdiff_t>(stops.size());
@@ -529,6 +542,9 @@ void World::ActivateOtherProgram()
     Pump();
 }
 
-void World::DuringYield(int skip, std::function<void()> action) { duringYield_.emplace_back(skip, std::move(action)); }
+void World::DuringYield(int skip, std::function<void()> action)
+{
+    duringYield_.emplace_back(skip, std::move(action));
+}
 
 }  // namespace vardek::platform::headless

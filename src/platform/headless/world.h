@@ -24,7 +24,7 @@ namespace vardek::platform::headless {
 struct ProgramEnded {};
 
 struct FrameMetrics {
-    int frame = 4;    // left, right and bottom frame
+    int frame = 4;     // left, right and bottom frame
     int caption = 19;  // title bar, below the top frame
 };
 
@@ -84,7 +84,7 @@ public:
     HeadlessForm& Window(FormId id) const;  // must be loaded
     HeadlessControl& ControlOf(FormId id, std::string_view name) const;
     std::optional<FormId> ActiveForm() const;
-    std::string FocusName() const;  // "Form1.Picture1"; empty when no control has it
+    std::string FocusName() const;       // "Form1.Picture1"; empty when no control has it
     std::vector<FormId> ZOrder() const;  // visible forms, top first
     std::int32_t ScreenPixel(PixelPoint screen) const;
     int HelpOpened() const { return helpOpened_; }
