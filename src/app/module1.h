@@ -17,4 +17,11 @@ struct Module1 {
 // Referring to the window creates it when it is not loaded, whatever the flag.
 void SetTopMost(platform::Toolkit& toolkit, platform::FormId window, int flag);
 
+// Where a window remembered at a place goes: that very place while any part of it is on a monitor,
+// otherwise the nearest point inside the nearest monitor's work area (a monitor unplugged).
+PixelPoint KeepOnScreen(const PixelRect& window, const platform::MonitorFit& fit);
+
+// Moves the coordinate view to its remembered place, kept on screen.
+void PlaceCoordView(platform::Toolkit& toolkit, const Module1& module1);
+
 }  // namespace vardek

@@ -22,7 +22,7 @@ void Form2::Bind(platform::Form& form)
 void Form2::Form_Load()
 {
     // The label-buttons take their hand pointer from the window definition.
-    Self().MoveTo({module1_.Form2Left, module1_.Form2Top});
+    PlaceCoordView(toolkit_, module1_);
 }
 
 void Form2::Form_Activate()

@@ -56,6 +56,13 @@ struct WindowShape {
     auto operator<=>(const WindowShape&) const = default;
 };
 
+// Where a window rectangle lies among the monitors: the work area of the monitor it overlaps most,
+// or of the nearest monitor when it overlaps none.
+struct MonitorFit {
+    PixelRect workArea;
+    bool onMonitor = false;
+};
+
 class Control {
 public:
     virtual ~Control() = default;
@@ -163,6 +170,8 @@ public:
 
     // Opens the program's help without waiting; nothing happens when it cannot be opened.
     virtual void OpenHelp() = 0;
+
+    virtual MonitorFit MonitorFor(const PixelRect& window) const = 0;
 
     virtual PixelPoint CursorPos() const = 0;
     // Moves the screen pointer; a pointer-move event follows to the window under it.

@@ -62,7 +62,7 @@ void Form1::RestoreAfterPause()
     const bool afterFailedLayout = pendingAfterFailedLayout_;
     pendingAfterFailedLayout_ = false;
     toolkit_.GetForm(FormId::Form2).Show();
-    toolkit_.GetForm(FormId::Form2).MoveTo({module1_.Form2Left, module1_.Form2Top});
+    PlaceCoordView(toolkit_, module1_);
     if (!Self().Get("Label1").Caption().empty()) {
         SetTopMost(toolkit_, FormId::Form1, 0);
         toolkit_.Yield();

@@ -23,7 +23,7 @@ void Form1::Command1_Click()
     SetTopMost(toolkit_, FormId::Form1, 0);
     toolkit_.Yield();
     SetTopMost(toolkit_, FormId::Form2, 1);
-    toolkit_.GetForm(FormId::Form2).MoveTo({module1_.Form2Left, module1_.Form2Top});
+    PlaceCoordView(toolkit_, module1_);
     Picture1().SetFocus();
 }
 
@@ -112,7 +112,7 @@ void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
         CaptureScreen(Self().Picture("Picture2"));
     }
     toolkit_.GetForm(FormId::Form2).Show();
-    toolkit_.GetForm(FormId::Form2).MoveTo({module1_.Form2Left, module1_.Form2Top});
+    PlaceCoordView(toolkit_, module1_);
     SetTopMost(toolkit_, FormId::Form1, 0);
     toolkit_.Yield();
     SetTopMost(toolkit_, FormId::Form2, 1);

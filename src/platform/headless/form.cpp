@@ -1,5 +1,6 @@
 #include "platform/headless/form.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -19,9 +20,11 @@ PixelRect ToPixels(const TwipRect& rect, int dpi)
 }  // namespace
 
 HeadlessForm::HeadlessForm(World& world, FormId id, const FormDef& def, int serial)
-    : world_(world), id_(id), def_(def), serial_(serial), dpi_(world.Config().dpi)
+    : world_(world), id_(id), def_(def), serial_(serial)
 {
-    const FrameMetrics& metrics = def.frame == FrameKind::Sizable ? world.Config().sizable : world.Config().toolWindow;
+    // The window is made at the DPI of the monitor that its definition places it on.
+    dpi_ = world.DpiFor(ToPixels(def.client, world.Config().dpi));
+    const FrameMetrics metrics = Metrics();
     const PixelRect client = ToPixels(def.client, dpi_);
     client_ = {client.Width(), client.Height()};
     outerOrigin_ = {client.left - metrics.frame, client.top - metrics.frame - metrics.caption};
@@ -32,6 +35,25 @@ HeadlessForm::HeadlessForm(World& world, FormId id, const FormDef& def, int seri
         } else {
             controls_.push_back(std::make_unique<HeadlessControl>(*this, control, bounds));
         }
+    }
+}
+
+FrameMetrics HeadlessForm::Metrics() const
+{
+    const FrameMetrics& base = def_.frame == FrameKind::Sizable ? world_.Config().sizable : world_.Config().toolWindow;
+    return {.frame = ScaleForDpi(base.frame, dpi_), .caption = ScaleForDpi(base.caption, dpi_)};
+}
+
+void HeadlessForm::ApplyDpi(int dpi, const PixelRect& outer)
+{
+    dpi_ = dpi;
+    const FrameMetrics metrics = Metrics();
+    outerOrigin_ = outer.TopLeft();
+    client_ = {std::max(0, outer.Width() - 2 * metrics.frame),
+               std::max(0, outer.Height() - 2 * metrics.frame - metrics.caption)};
+    // Every control back to its definition at the new DPI; the layout that follows moves the rest.
+    for (const auto& control : controls_) {
+        control->SetBounds(ToPixels(control->Definition().rect, dpi_));
     }
 }
 

@@ -14,6 +14,11 @@ namespace vardek::platform::headless {
 
 class World;
 
+struct FrameMetrics {
+    int frame = 4;     // left, right and bottom frame
+    int caption = 19;  // title bar, below the top frame
+};
+
 class HeadlessForm final : public Form {
 public:
     HeadlessForm(World& world, FormId id, const FormDef& def, int serial);
@@ -47,12 +52,19 @@ public:
     bool Covers(PixelPoint screen) const;
     int RepaintsOnShape() const { return repaintsOnShape_; }
 
+    // Frame metrics at the window's DPI.
+    FrameMetrics Metrics() const;
+    int PictureBorder() const { return ScaleForDpi(2, dpi_); }
+
     // What the user or the window system does to the window.
     void ResizeClient(PixelSize client);
+    void ApplyDpi(int dpi, const PixelRect& outer);
     void SetMinimized(bool minimized) { minimized_ = minimized; }
     PixelSize ClientSizeWhenRestored() const { return client_; }
 
 private:
+    void PlaceControls();
+
     World& world_;
     FormId id_;
     const FormDef& def_;

@@ -10,9 +10,8 @@ namespace vardek::platform::headless {
 
 namespace {
 
-PixelSize InsideBorder(PixelRect bounds)
+PixelSize InsideBorder(PixelRect bounds, int border)
 {
-    const int border = HeadlessPictureBox::kBorder;
     return {std::max(0, bounds.Width() - 2 * border), std::max(0, bounds.Height() - 2 * border)};
 }
 
@@ -25,16 +24,18 @@ std::int32_t Solid(Colour colour)
 }  // namespace
 
 HeadlessPictureBox::HeadlessPictureBox(HeadlessForm& form, const ControlDef& def, PixelRect bounds)
-    : HeadlessControl(form, def, bounds), size_(InsideBorder(bounds))
+    : HeadlessControl(form, def, bounds), size_(InsideBorder(bounds, form.PictureBorder()))
 {
     image_.assign(static_cast<std::size_t>(size_.width) * static_cast<std::size_t>(size_.height),
                   Solid(def.backColour));
 }
 
+int HeadlessPictureBox::Border() const { return Owner().PictureBorder(); }
+
 PixelRect HeadlessPictureBox::DrawingAreaInClient() const
 {
     const PixelRect bounds = Bounds();
-    return PixelRect::FromSize({bounds.left + kBorder, bounds.top + kBorder}, size_);
+    return PixelRect::FromSize({bounds.left + Border(), bounds.top + Border()}, size_);
 }
 
 PixelRect HeadlessPictureBox::DrawingAreaOnScreen() const
@@ -47,7 +48,7 @@ PixelRect HeadlessPictureBox::DrawingAreaOnScreen() const
 void HeadlessPictureBox::OnResized()
 {
     // An enlargement keeps the old image at the top left and fills the rest with the back colour.
-    const PixelSize next = InsideBorder(Bounds());
+    const PixelSize next = InsideBorder(Bounds(), Border());
     std::vector<std::int32_t> image(static_cast<std::size_t>(next.width) * static_cast<std::size_t>(next.height),
                                     Solid(BackColour()));
     for (int y = 0; y < std::min(next.height, size_.height); ++y) {

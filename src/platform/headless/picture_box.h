@@ -22,7 +22,8 @@ public:
     // The drawing area inside the sunken border, in the form's client pixels.
     PixelRect DrawingAreaInClient() const;
 
-    static constexpr int kBorder = 2;
+    // The sunken border's width at the form's DPI.
+    int Border() const;
 
 private:
     void OnResized() override;

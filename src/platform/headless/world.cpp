@@ -130,8 +130,51 @@ void World::EndProgram()
     throw ProgramEnded{};
 }
 
+const Monitor& World::MonitorOf(const PixelRect& window, bool& overlaps) const
+{
+    const Monitor* best = &config_.monitors.front();
+    long long bestOverlap = 0;
+    long long bestGap = -1;
+    for (const Monitor& monitor : config_.monitors) {
+        const PixelRect& m = monitor.rect;
+        const long long width = std::min(window.right, m.right) - std::max(window.left, m.left);
+        const long long height = std::min(window.bottom, m.bottom) - std::max(window.top, m.top);
+        if (width > 0 && height > 0 && width * height > bestOverlap) {
+            bestOverlap = width * height;
+            best = &monitor;
+        }
+        const long long gapX = std::max({0, m.left - window.right, window.left - m.right});
+        const long long gapY = std::max({0, m.top - window.bottom, window.top - m.bottom});
+        if (bestOverlap == 0 && (bestGap < 0 || gapX + gapY < bestGap)) {
+            bestGap = gapX + gapY;
+            best = &monitor;
+        }
+    }
+    overlaps = bestOverlap > 0;
+    return *best;
+}
+
+MonitorFit World::MonitorFor(const PixelRect& window) const
+{
+    bool overlaps = false;
+    const Monitor& monitor = MonitorOf(window, overlaps);
+    return {.workArea = monitor.rect, .onMonitor = overlaps};
+}
+
+int World::DpiFor(const PixelRect& window) const
+{
+    bool overlaps = false;
+    return MonitorDpi(MonitorOf(window, overlaps));
+}
+
 void World::SetCursorPos(PixelPoint screen)
 {
+    // The window system keeps the pointer on a monitor.
+    bool overlaps = false;
+    const PixelRect& m = MonitorOf(PixelRect::FromSize(screen, {1, 1}), overlaps).rect;
+    if (!overlaps) {
+        screen = {std::clamp(screen.x, m.left, m.right - 1), std::clamp(screen.y, m.top, m.bottom - 1)};
+    }
     cursor_ = screen;
     PostMouse(screen, false, 0);
 }
@@ -305,7 +348,9 @@ std::int32_t World::ScreenPixel(PixelPoint screen) const
         }
         return config_.chrome;
     }
-    return config_.desktop(screen);
+    const bool onMonitor = std::any_of(config_.monitors.begin(), config_.monitors.end(),
+                                       [&](const Monitor& m) { return m.rect.Contains(screen); });
+    return onMonitor ? config_.desktop(screen) : 0;
 }
 
 HeadlessPictureBox* World::PictureUnder(PixelPoint screen, PixelPoint& image) const
@@ -504,7 +549,28 @@ void World::ResizeClient(FormId id, PixelSize client)
 
 void World::MoveWindow(FormId id, PixelPoint outerTopLeft)
 {
-    Window(id).MoveTo(outerTopLeft);
+    HeadlessForm& form = Window(id);
+    form.MoveTo(outerTopLeft);
+    const PixelRect outer = form.WindowRect();
+    const int dpi = DpiFor(outer);
+    if (dpi != form.Dpi()) {
+        // Windows suggests the same corner with the size scaled to the new DPI.
+        ChangeDpi(id, dpi,
+                  PixelRect::FromSize(outerTopLeft, {outer.Width() * dpi / form.Dpi(), outer.Height() * dpi / form.Dpi()}));
+        return;
+    }
+    Pump();
+}
+
+void World::ChangeDpi(FormId id, int dpi, const PixelRect& suggested)
+{
+    HeadlessForm& form = Window(id);
+    form.ApplyDpi(dpi, suggested);
+    Post([this, id, serial = form.Serial()] {
+        if (HeadlessForm* target = Instance(id, serial)) {
+            Raise(target->onResize);
+        }
+    });
     Pump();
 }
 

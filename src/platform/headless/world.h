@@ -23,14 +23,16 @@ namespace vardek::platform::headless {
 // test called, so that no suspended handler resumes on destroyed windows.
 struct ProgramEnded {};
 
-struct FrameMetrics {
-    int frame = 4;     // left, right and bottom frame
-    int caption = 19;  // title bar, below the top frame
+struct Monitor {
+    PixelRect rect;
+    int dpi = 0;  // 0: the world's dpi
 };
 
 struct WorldConfig {
-    std::vector<PixelRect> monitors = {{0, 0, 1280, 1024}};
+    // The main monitor holds the screen's origin; others may lie left of it or above it.
+    std::vector<Monitor> monitors = {{.rect = {0, 0, 1280, 1024}}};
     int dpi = kBaseDpi;
+    // Frame metrics at 96 DPI; they scale with the window's DPI.
     FrameMetrics sizable = {};
     FrameMetrics toolWindow = {.frame = 3, .caption = 16};
     // The desktop's own pixels at a screen point (what lies under every window).
@@ -54,6 +56,7 @@ public:
     void Yield() override;
     [[noreturn]] void EndProgram() override;
     void OpenHelp() override { ++helpOpened_; }
+    MonitorFit MonitorFor(const PixelRect& window) const override;
     PixelPoint CursorPos() const override { return cursor_; }
     void SetCursorPos(PixelPoint screen) override;
     bool SetClipboardText(std::string_view text) override;
@@ -67,7 +70,10 @@ public:
     void PressButton(PixelPoint screen, int button = 1);
     void ReleaseButton();
     void ResizeClient(FormId id, PixelSize client);
+    // Moves a window as the user drags it; onto a monitor of another DPI it gets the DPI change.
     void MoveWindow(FormId id, PixelPoint outerTopLeft);
+    // What the window system does when a window's DPI changes: the suggested outer rectangle.
+    void ChangeDpi(FormId id, int dpi, const PixelRect& suggested);
     void Minimize(FormId id);
     void Restore(FormId id);
     void CloseBox(FormId id);
@@ -95,6 +101,9 @@ public:
     int YieldDepth() const { return yieldDepth_; }
     int Creations(FormId id) const;
     const WorldConfig& Config() const { return config_; }
+    int MonitorDpi(const Monitor& monitor) const { return monitor.dpi != 0 ? monitor.dpi : config_.dpi; }
+    // The DPI of the monitor a rectangle overlaps most (or is nearest to).
+    int DpiFor(const PixelRect& window) const;
 
     // Used by the forms and controls.
     void Post(std::function<void()> event);
@@ -115,6 +124,7 @@ private:
     HeadlessControl* Resolve(const std::optional<FocusRef>& ref) const;
     HeadlessPictureBox* PictureUnder(PixelPoint screen, PixelPoint& image) const;
     void PostMouse(PixelPoint screen, bool down, int button);
+    const Monitor& MonitorOf(const PixelRect& window, bool& overlaps) const;
     void Pump();
     void Drain();
 

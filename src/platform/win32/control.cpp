@@ -144,9 +144,10 @@ void WindowedControl<Base>::Rescale(int oldDpi, int newDpi)
     if (!window_) {
         return;
     }
-    const PixelRect old = Bounds();
-    auto scale = [&](int value) { return ::MulDiv(value, newDpi, oldDpi); };
-    ::SetWindowPos(window_.get(), nullptr, scale(old.left), scale(old.top), scale(old.Width()), scale(old.Height()),
+    // From the twips again, as at creation; the layout that follows moves what it owns.
+    (void)oldDpi;
+    const PixelRect rect = DefinitionRectInPixels(def_, newDpi);
+    ::SetWindowPos(window_.get(), nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -135,6 +135,10 @@ void Win32Form::OnDpiChanged(int newDpi, const RECT& suggested)
     }
     ::SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Lay out again at the new DPI even when the suggested size left the client as it was.
+    if (newDpi != oldDpi) {
+        ::PostMessageW(window_.get(), kMsgQueuedResize, 0, 0);
+    }
 }
 
 LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

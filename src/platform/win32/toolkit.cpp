@@ -139,6 +139,22 @@ void Win32Toolkit::OpenHelp()
     ::ShellExecuteExW(&info);
 }
 
+MonitorFit Win32Toolkit::MonitorFor(const PixelRect& window) const
+{
+    const RECT rect{window.left, window.top, window.right, window.bottom};
+    MonitorFit fit;
+    fit.onMonitor = ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info)) {
+        fit.workArea = {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+    } else {
+        // No monitor to ask: trust the place as it is.
+        fit.onMonitor = true;
+    }
+    return fit;
+}
+
 PixelPoint Win32Toolkit::CursorPos() const
 {
     POINT point{};

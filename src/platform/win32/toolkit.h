@@ -31,6 +31,7 @@ public:
     void Yield() override;
     [[noreturn]] void EndProgram() override;
     void OpenHelp() override;
+    MonitorFit MonitorFor(const PixelRect& window) const override;
     PixelPoint CursorPos() const override;
     void SetCursorPos(PixelPoint screen) override;
     bool SetClipboardText(std::string_view text) override;

@@ -49,12 +49,16 @@ WindowlessControl::WindowlessControl(Win32Form& form, const ControlDef& def, HWN
       enabled_(def.enabled),
       back_(def.backColour)
 {
-    const int dpi = form.CurrentDpi();
-    if (def.kind == Kind::Line) {
-        from_ = {TwipsToPixels(def.line.x1, dpi), TwipsToPixels(def.line.y1, dpi)};
-        to_ = {TwipsToPixels(def.line.x2, dpi), TwipsToPixels(def.line.y2, dpi)};
+    PlaceFromDefinition(form.CurrentDpi());
+}
+
+void WindowlessControl::PlaceFromDefinition(int dpi)
+{
+    if (def_.kind == Kind::Line) {
+        from_ = {TwipsToPixels(def_.line.x1, dpi), TwipsToPixels(def_.line.y1, dpi)};
+        to_ = {TwipsToPixels(def_.line.x2, dpi), TwipsToPixels(def_.line.y2, dpi)};
     } else {
-        const PixelRect rect = DefinitionRectInPixels(def, dpi);
+        const PixelRect rect = DefinitionRectInPixels(def_, dpi);
         from_ = rect.TopLeft();
         to_ = {rect.right, rect.bottom};
     }
@@ -106,11 +110,10 @@ void WindowlessControl::SetBackColour(Colour colour)
     }
 }
 
-void WindowlessControl::Rescale(int oldDpi, int newDpi)
+void WindowlessControl::Rescale(int /*oldDpi*/, int newDpi)
 {
-    auto scale = [&](PixelPoint p) { return PixelPoint{::MulDiv(p.x, newDpi, oldDpi), ::MulDiv(p.y, newDpi, oldDpi)}; };
-    from_ = scale(from_);
-    to_ = scale(to_);
+    // From the twips again, not scaled from the old pixels, so that rounding never accumulates.
+    PlaceFromDefinition(newDpi);
 }
 
 void WindowlessControl::Invalidate() const

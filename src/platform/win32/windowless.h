@@ -41,6 +41,7 @@ public:
     const ControlDef& Definition() const override { return def_; }
     HWND Hwnd() const override { return nullptr; }
     void Rescale(int oldDpi, int newDpi) override;
+    void PlaceFromDefinition(int dpi);
 
     void Paint(HDC dc) const;
 
