@@ -30,7 +30,10 @@ HeadlessPictureBox::HeadlessPictureBox(HeadlessForm& form, const ControlDef& def
                   Solid(def.backColour));
 }
 
-int HeadlessPictureBox::Border() const { return Owner().PictureBorder(); }
+int HeadlessPictureBox::Border() const
+{
+    return Owner().PictureBorder();
+}
 
 PixelRect HeadlessPictureBox::DrawingAreaInClient() const
 {

@@ -555,8 +555,9 @@ void World::MoveWindow(FormId id, PixelPoint outerTopLeft)
     const int dpi = DpiFor(outer);
     if (dpi != form.Dpi()) {
         // Windows suggests the same corner with the size scaled to the new DPI.
-        ChangeDpi(id, dpi,
-                  PixelRect::FromSize(outerTopLeft, {outer.Width() * dpi / form.Dpi(), outer.Height() * dpi / form.Dpi()}));
+        ChangeDpi(
+            id, dpi,
+            PixelRect::FromSize(outerTopLeft, {outer.Width() * dpi / form.Dpi(), outer.Height() * dpi / form.Dpi()}));
         return;
     }
     Pump();

@@ -78,6 +78,8 @@ public:
     void Restore(FormId id);
     void CloseBox(FormId id);
     void ActivateByUser(FormId id);
+    // Monitors plugged in or out while the program runs.
+    void ReplaceMonitors(std::vector<Monitor> monitors) { config_.monitors = std::move(monitors); }
     void ActivateOtherProgram();
     // Runs once at the start of a Yield() that a handler calls, before it drains the queue:
     // the way to make something happen in the middle of a handler. skip: how many of the
