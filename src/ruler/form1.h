@@ -38,6 +38,8 @@ public:
     ViewState& State() { return state_; }
     // The offset from the window's corner to the picture for the snapshot on show.
     PixelPoint ViewOffset() const { return viewOffset_; }
+    // Whether the see-through frame is cut (no snapshot on show).
+    bool FrameCut() const { return frameCut_; }
 
     // Start-up, activation, the ruler's own keys and closing.
     void Form_Load();

@@ -86,6 +86,8 @@ public:
     // handlers' yields to let pass first.
     void DuringYield(int skip, std::function<void()> action);
     void DuringNextYield(std::function<void()> action) { DuringYield(0, std::move(action)); }
+    // Drops the actions whose yield never came.
+    void ForgetDuringYield() { duringYield_.clear(); }
 
     // What a test inspects.
     HeadlessForm* Loaded(FormId id) const;
