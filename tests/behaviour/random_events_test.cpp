@@ -63,8 +63,8 @@ bool IsNumberText(const std::string& text)
 
 std::string Describe(const Event& e)
 {
-    static const char* const names[] = {"key",         "move-in",    "move",    "press",      "release",
-                                        "click-ruler", "click-view", "resize",  "minimise",   "restore",
+    static const char* const names[] = {"key",         "move-in",    "move",      "press",    "release",
+                                        "click-ruler", "click-view", "resize",    "minimise", "restore",
                                         "close-view",  "move-ruler", "move-view", "activate", "activate-other"};
     std::ostringstream out;
     out << names[static_cast<int>(e.kind)] << "(" << e.a << "," << e.b << ")";
@@ -110,7 +110,10 @@ std::vector<Step> RandomSteps(unsigned seed, int count)
 
 class Run {
 public:
-    Run() : world_(TestDesktopConfig()), program_(world_) { world_.Run([this] { program_.Start(); }); }
+    Run() : world_(TestDesktopConfig()), program_(world_)
+    {
+        world_.Run([this] { program_.Start(); });
+    }
 
     // Applies one step and checks the invariants; the failure, if any.
     std::optional<std::string> Apply(const Step& step)
@@ -118,18 +121,22 @@ public:
         const std::string textBefore = ViewText();
         const int viewBefore = ViewSerial();
         if (step.nested) {
+            // What a nested event did in between cannot be told from the outside.
             nestedSinceClear_ = true;
+            originSinceDisabled_ = true;
             world_.DuringYield(step.skip, [this, nested = *step.nested] { Deliver(nested, false); });
         }
         Deliver(step.main, true);
+        if (program_.Ruler().State().OriginMode == 1) {
+            originSinceDisabled_ = true;
+        }
         // An event meant for a yield that never came is not delivered later.
         world_.ForgetDuringYield();
         if (auto failure = CheckInvariants()) {
             return failure;
         }
         const bool collects = step.main.kind == Kind::ClickView;
-        if (!step.nested && !collects && viewBefore != 0 && viewBefore == ViewSerial() &&
-            ViewText() != textBefore) {
+        if (!step.nested && !collects && viewBefore != 0 && viewBefore == ViewSerial() && ViewText() != textBefore) {
             return "Text1 changed without a click in the view: \"" + textBefore + "\" -> \"" + ViewText() + "\"";
         }
         return std::nullopt;
@@ -239,7 +246,8 @@ private:
         }
         const ViewState& state = program_.Ruler().State();
         if (state.TrackingOff != 0 || (state.OriginMode != 0 && state.OriginMode != 1) ||
-            (state.ColorPick != 0 && state.ColorPick != -1) || (state.RestorePending != 0 && state.RestorePending != -1)) {
+            (state.ColorPick != 0 && state.ColorPick != -1) ||
+            (state.RestorePending != 0 && state.RestorePending != -1)) {
             return "a flag holds a value it may not hold at rest";
         }
         auto& ruler = world_.Window(FormId::Form1);
@@ -250,8 +258,8 @@ private:
             if (ruler.Shape()->hole) {
                 const PixelRect drawing = ruler.Picture("Picture1").DrawingAreaOnScreen();
                 const PixelRect outer = ruler.WindowRect();
-                const PixelRect expected{drawing.left - outer.left, drawing.top - outer.top,
-                                         drawing.right - outer.left, drawing.bottom - outer.top};
+                const PixelRect expected{drawing.left - outer.left, drawing.top - outer.top, drawing.right - outer.left,
+                                         drawing.bottom - outer.top};
                 if (*ruler.Shape()->hole != expected) {
                     return "the hole is not the picture's drawing area";
                 }
@@ -269,6 +277,12 @@ private:
         if (FormatPositionText(remembered.x, remembered.y) != prev) {
             return "Prev \"" + prev + "\" does not read back as the point stored";
         }
+        // "復元" is offered only once an origin has been fixed since the last layout disabled it.
+        if (!ruler.Find("Command3")->Enabled()) {
+            originSinceDisabled_ = false;
+        } else if (!originSinceDisabled_) {
+            return "\"復元\" is enabled with no origin remembered";
+        }
         if (state.OriginMode == 0) {
             nestedSinceClear_ = false;
         } else if (!nestedSinceClear_ && (remembered.x != state.OriginX || remembered.y != state.OriginY)) {
@@ -280,6 +294,7 @@ private:
     World world_;
     Program program_;
     bool nestedSinceClear_ = false;
+    bool originSinceDisabled_ = false;
 };
 
 // The index of the first failing step, and what failed.
@@ -341,8 +356,8 @@ TEST(RandomEvents, ManyEvents_KeepEveryInvariant)
     }
     const auto shortest = FirstFailure(failing);
     ADD_FAILURE() << "seed " << seed << ", event " << failure->first << " of " << count << ": " << failure->second
-                  << "\nshortest failing sequence (" << failing.size() << " events): "
-                  << (shortest ? shortest->second : std::string("(no longer fails)")) << "\n"
+                  << "\nshortest failing sequence (" << failing.size()
+                  << " events): " << (shortest ? shortest->second : std::string("(no longer fails)")) << "\n"
                   << sequence.str();
 }
 
