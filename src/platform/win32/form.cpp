@@ -82,9 +82,11 @@ void Win32Form::PlaceClientArea()
     // The definition places the client area in twips; the frame comes on top of it. A second
     // pass catches a client area that lands on a monitor of another DPI.
     for (int pass = 0; pass < 2; ++pass) {
-        const RECT client{TwipsToPixels(def_.client.left, dpi_), TwipsToPixels(def_.client.top, dpi_),
-                          TwipsToPixels(def_.client.left + def_.client.width, dpi_),
-                          TwipsToPixels(def_.client.top + def_.client.height, dpi_)};
+        // Corner and size each from their twips, as controls are, so that both twins agree at any DPI.
+        const int left = TwipsToPixels(def_.client.left, dpi_);
+        const int top = TwipsToPixels(def_.client.top, dpi_);
+        const RECT client{left, top, left + TwipsToPixels(def_.client.width, dpi_),
+                          top + TwipsToPixels(def_.client.height, dpi_)};
         const RECT outer = OuterRectForClient(client, FormStyle(def_), FormExStyle(def_), dpi_);
         ::SetWindowPos(window, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
@@ -211,10 +213,13 @@ void Win32Form::CreateControls()
 
 void Win32Form::DestroyWindows()
 {
+    // Last created first. NOLINTNEXTLINE(modernize-loop-convert): a reverse range needs <ranges>.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         (*it)->DestroyWindow();
     }
     window_.reset();
+    // The fonts went with the windows that used them; the C++ objects may live on a little longer.
+    fonts_.clear();
 }
 
 ControlPart& Win32Form::Find(std::string_view name) const

@@ -132,6 +132,12 @@ void Win32PictureBox::FitImageToClient()
     InvalidateImage();
 }
 
+void Win32PictureBox::DestroyWindow()
+{
+    WindowedControl<PictureBox>::DestroyWindow();
+    image_ = std::make_unique<ImageBuffer>(PixelSize{}, ToColorRef(back_));
+}
+
 void Win32PictureBox::Paint()
 {
     PAINTSTRUCT paint{};
@@ -151,8 +157,8 @@ void Win32PictureBox::Paint()
 MouseEvent Win32PictureBox::MouseAt(LPARAM position, int button, WPARAM keys) const
 {
     // Signed: under capture the pointer may stand left of or above the picture.
-    float x = static_cast<float>(static_cast<short>(LOWORD(position)));
-    float y = static_cast<float>(static_cast<short>(HIWORD(position)));
+    auto x = static_cast<float>(static_cast<short>(LOWORD(position)));
+    auto y = static_cast<float>(static_cast<short>(HIWORD(position)));
     if (def_.scale == Scale::Twips) {
         const double twipsPerPixel = TwipsPerPixel(form_.CurrentDpi());
         x = static_cast<float>(x * twipsPerPixel);

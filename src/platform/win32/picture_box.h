@@ -35,6 +35,8 @@ public:
 
     // Items drawn over the image, added bottom of the stacking order first.
     void AddItem(const WindowlessControl* item) { items_.push_back(item); }
+    // With the window goes the image: an unloaded form keeps no GDI object while it waits to be freed.
+    void DestroyWindow() override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

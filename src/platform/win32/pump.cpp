@@ -33,8 +33,14 @@ void Win32Toolkit::Yield()
         ~DepthGuard() { --depth; }
     } guard(pumpDepth_);
 
+    // Input that keeps coming while handlers yield would nest handler in handler without end (a
+    // click inside a snapshot's yield, a snapshot inside that click's yield...). Deep down, a yield
+    // delivers only what is already under way (sent and posted messages, repaints) and leaves new
+    // input queued until the handlers above it have returned.
+    constexpr int kInputNestingLimit = 8;
+    const UINT filter = pumpDepth_ > kInputNestingLimit ? (PM_QS_SENDMESSAGE | PM_QS_POSTMESSAGE | PM_QS_PAINT) : 0;
     MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | filter)) {
         if (message.message == WM_QUIT) {
             // Leave it for the main loop.
             ::PostQuitMessage(static_cast<int>(message.wParam));
