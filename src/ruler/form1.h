@@ -78,6 +78,7 @@ private:
     void ShowSnapshotArrangement();
     void RecordSnapshotPlace();
     void CaptureScreen(platform::PictureBox& target);
+    void StoreView();
     void ResetWindowRegion();
     void RestoreSnapshot();
     void ShowColour(std::int32_t colour);
