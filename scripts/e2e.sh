@@ -3,6 +3,8 @@
 # on a private Xvfb screen. Screenshots go to build/screenshots/, the report to build/e2e.log.
 # The last line is the driver's "N passed, N failed"; the exit status is non-zero on any failure.
 #   VARDEK_EXE / VARDEK_E2E override the program and the driver (paths on this machine).
+#   Arguments go to the driver (--dpi-suite DPI, --hostile, --soak N --seed S: other runs than the
+#   main suite); VARDEK_E2E_LOG names the report, VARDEK_E2E_TIMEOUT the seconds allowed (300).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/wine-env.sh"
@@ -10,10 +12,16 @@ source "$root/scripts/wine-env.sh"
 exe="${VARDEK_EXE:-$root/build/mingw/src/platform/win32/vardek.exe}"
 driver="${VARDEK_E2E:-$root/build/mingw/tests/e2e/vardek-e2e.exe}"
 shots="$root/build/screenshots"
-log="$root/build/e2e.log"
+log="${VARDEK_E2E_LOG:-$root/build/e2e.log}"
 for file in "$exe" "$driver"; do
     [[ -f "$file" ]] || { echo "e2e: missing $file (run scripts/build.sh)" >&2; exit 1; }
 done
+# One run at a time in a prefix: a second run would join the first one's wineserver, whose desktop is
+# on the other run's X screen, and its clean-up would end the first run's Wine. The lock's descriptor
+# is closed for the programs started below, so that none of them keeps the lock after this script.
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock -w 900 9 || { echo "e2e: another run holds $WINEPREFIX" >&2; exit 1; }
 mkdir -p "$shots"
 rm -f "$shots"/request-* "$log"
 
@@ -38,16 +46,16 @@ watch_screenshots() {
     done
 }
 
-vardek_start_xvfb
-vardek_wine_prefix
-watch_screenshots &
+vardek_start_xvfb 9>&-
+vardek_wine_prefix 9>&-
+watch_screenshots 9>&- &
 watcher=$!
 
 # explorer /desktop runs the driver in a virtual desktop of the screen's size; the driver starts
 # vardek.exe itself, so both share that desktop. The driver's console output reaches this pipe.
 status=0
-timeout -k 10 300 wine explorer "/desktop=vardek-e2e,$VARDEK_SCREEN_SIZE" "$driver" \
-    --exe "$(vardek_winpath "$exe")" --shots "$(vardek_winpath "$shots")" 2>&1 | tee "$log" || status=$?
+timeout -k 10 "${VARDEK_E2E_TIMEOUT:-300}" wine explorer "/desktop=vardek-e2e,$VARDEK_SCREEN_SIZE" "$driver" \
+    --exe "$(vardek_winpath "$exe")" --shots "$(vardek_winpath "$shots")" "$@" 2>&1 9>&- | tee "$log" || status=$?
 
 summary="$(grep -aE '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1 || true)"
 if [[ -z "$summary" ]]; then

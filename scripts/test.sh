@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, builds both trees, runs the behaviour tests (GoogleTest over the
 # headless toolkit) and then the end-to-end tests (the real vardek.exe under Wine on a private Xvfb
-# screen; screenshots in build/screenshots/). Exits non-zero if anything fails; the last line is the
-# end-to-end summary "N passed, N failed".
+# screen; screenshots in build/screenshots/). Exits non-zero if anything fails; each end-to-end run
+# ends with its summary "N passed, N failed". Last, the release package with those screenshots
+# (scripts/package.sh) and the static checks, clang-format and clang-tidy (scripts/tidy.sh).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -17,5 +18,16 @@ fi
 
 e2e=0
 bash scripts/e2e.sh || e2e=$?
+# Hostile surroundings and a short soak of random real input (the long one is scripts/soak.sh), then
+# the program at 144 DPI in a prefix of its own. Reports: build/e2e-robust.log, build/e2e-dpi.log.
+robust=0
+VARDEK_E2E_LOG="$PWD/build/e2e-robust.log" bash scripts/e2e.sh --hostile --soak 500 || robust=$?
+dpi=0
+bash scripts/e2e-dpi.sh || dpi=$?
+# The package ships the main run's screenshots, so it comes after the end-to-end tests.
+package=0
+bash scripts/package.sh || package=$?
+tidy=0
+bash scripts/tidy.sh || tidy=$?
 
-[[ "$behaviour" -eq 0 && "$e2e" -eq 0 ]]
+[[ "$behaviour" -eq 0 && "$e2e" -eq 0 && "$robust" -eq 0 && "$dpi" -eq 0 && "$package" -eq 0 && "$tidy" -eq 0 ]]

@@ -1,16 +1,24 @@
 // vardek-e2e: drives the real vardek.exe through real input on the desktop it shares with it.
 //   vardek-e2e.exe --exe PATH\vardek.exe [--shots FOLDER]
+//   With --dpi-suite DPI, --hostile or --soak N [--seed S] it runs those instead of the main suite.
 // Prints one line per check and ends with "N passed, N failed"; exits non-zero on any failure.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "check.h"
+#include "modes.h"
 #include "screenshot.h"
 #include "session.h"
+
+namespace {
+// The soak's seed when none is given, so that every run repeats the last.
+constexpr unsigned kDefaultSoakSeed = 20261207;
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -20,19 +28,54 @@ int wmain(int argc, wchar_t** argv)
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
 
     e2e::Session session;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    int dpi = 0;
+    bool hostile = false;
+    int soakInputs = 0;
+    unsigned soakSeed = kDefaultSoakSeed;
+    for (int i = 1; i < argc; ++i) {
         const std::wstring option = argv[i];
+        const wchar_t* value = i + 1 < argc ? argv[i + 1] : L"";
+        if (option == L"--hostile") {
+            hostile = true;
+            continue;
+        }
         if (option == L"--exe")
-            session.exePath = argv[i + 1];
+            session.exePath = value;
         else if (option == L"--shots")
-            e2e::SetScreenshotFolder(argv[i + 1]);
+            e2e::SetScreenshotFolder(value);
+        else if (option == L"--dpi-suite")
+            dpi = _wtoi(value);
+        else if (option == L"--soak")
+            soakInputs = _wtoi(value);
+        else if (option == L"--seed")
+            soakSeed = static_cast<unsigned>(wcstoul(value, nullptr, 10));
+        ++i;
     }
     if (session.exePath.empty()) {
-        std::fputs("usage: vardek-e2e.exe --exe PATH\\vardek.exe [--shots FOLDER]\n", stderr);
+        std::fputs(
+            "usage: vardek-e2e.exe --exe PATH\\vardek.exe [--shots FOLDER]\n"
+            "         [--dpi-suite DPI] [--hostile] [--soak N [--seed S]]\n",
+            stderr);
         return 2;
     }
 
-    if (e2e::StartupTests(session)) {
+    if (dpi > 0 || hostile || soakInputs > 0) {
+        // Each run starts a program of its own.
+        if (hostile)
+            e2e::HostileTests(session);
+        if (soakInputs > 0) {
+            e2e::Session soak;
+            soak.exePath = session.exePath;
+            e2e::SoakTests(soak, soakInputs, soakSeed);
+            soak.process.Kill();
+        }
+        if (dpi > 0) {
+            e2e::Session scaled;
+            scaled.exePath = session.exePath;
+            e2e::DpiSuite(scaled, dpi);
+            scaled.process.Kill();
+        }
+    } else if (e2e::StartupTests(session)) {
         e2e::HoleTests(session);
         // Cancel runs before minimise: restoring runs the cancel itself, which would hide what a click changes.
         e2e::CancelTests(session);

@@ -14,7 +14,7 @@ public:
     ~PatternWindow();
 
     // Places the window (screen coordinates) in the normal band without taking the activation.
-    void Cover(const RECT& screenRect);
+    void Cover(const RECT& r);
     HWND Handle() const { return window_; }
     COLORREF Colour() const { return colour_; }
 

@@ -65,7 +65,7 @@ public:
     // nothing is pending. Start runs a function inside the pump (the program's start-up).
     void Run(const std::function<void()>& entry);
     void PressKey(int keyCode, int shift = 0);
-    void Click(FormId id, std::string_view control);
+    void Click(FormId id, std::string_view name);
     void MovePointer(PixelPoint screen);
     void PressButton(PixelPoint screen, int button = 1);
     void ReleaseButton();

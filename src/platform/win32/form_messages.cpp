@@ -34,7 +34,7 @@ bool Win32Form::MoveFocusByTab(bool backwards)
         return false;
     }
     std::sort(order.begin(), order.end());
-    const HWND focus = ::GetFocus();
+    auto* const focus = ::GetFocus();
     auto current = std::find_if(order.begin(), order.end(), [&](auto& entry) { return entry.second == focus; });
     const int count = static_cast<int>(order.size());
     int next = 0;

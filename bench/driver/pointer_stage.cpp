@@ -1,0 +1,290 @@
+// Pointer to readout, and the arrow keys. Over a snapshot with an origin and the first point fixed,
+// every pointer move rewrites seven captions; the figure runs from SendInput to the coordinate
+// view's GX and GY and the ruler's coordinate line all holding the new position. The baseline's
+// figure is its STATIC echoing the move. Arrow keys run from the key press to the pointer at its
+// new place, a plain step and a Shift edge jump over a 50-pixel run of one colour.
+#include <string>
+
+#include "../../tests/e2e/desktop.h"
+#include "../../tests/e2e/ruler.h"
+#include "session.h"
+
+namespace vardek::bench {
+namespace {
+
+constexpr SIZE kClient = {700, 500};
+constexpr POINT kCorner = {40, 40};
+// Where the coordinate view is put out of the way of the moves.
+constexpr POINT kViewPlace = {1300, 700};
+
+HWND ChildAt(HWND parent, POINT topLeft)
+{
+    for (HWND child : e2e::Children(parent)) {
+        const RECT r = e2e::RectInParentClient(child);
+        if (r.left == topLeft.x && r.top == topLeft.y) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+POINT ClientOrigin(HWND window)
+{
+    POINT p{0, 0};
+    ClientToScreen(window, &p);
+    return p;
+}
+
+// How a pixel becomes SendInput's normalised 0..65535 coordinate. The mapping back differs between
+// systems (truncating or rounding, over the width or the width less one), so the driver tries each
+// and keeps the first that lands exactly.
+using Normalise = LONG (*)(LONG pixel, LONG extent);
+constexpr Normalise kNormalisers[] = {
+    [](LONG p, LONG e) { return static_cast<LONG>((static_cast<long long>(p) * 65536 + e - 1) / e); },
+    [](LONG p, LONG e) { return static_cast<LONG>(MulDiv(p, 65535, e - 1)); },
+    [](LONG p, LONG e) { return static_cast<LONG>(MulDiv(p, 65535, e)); },
+    [](LONG p, LONG e) { return static_cast<LONG>((static_cast<long long>(p) * 65535 + e - 2) / (e - 1)); },
+};
+Normalise g_normalise = kNormalisers[0];
+
+void MoveTo(POINT screen)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = g_normalise(screen.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = g_normalise(screen.y, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+POINT CursorNow();
+
+// Picks the normalisation under which moves to a few odd points land on them.
+void CalibrateMoves(POINT base)
+{
+    for (Normalise normalise : kNormalisers) {
+        g_normalise = normalise;
+        bool exact = true;
+        for (int i = 0; i < 6 && exact; ++i) {
+            const POINT target = {base.x + 1 + i * 37, base.y + 3 + i * 29};
+            e2e::PlacePointer({target.x + 50, target.y + 50});
+            MoveTo(target);
+            SpinUntil([&] { return CursorNow().x != target.x + 50; }, 300);
+            e2e::Pause(20);
+            exact = CursorNow().x == target.x && CursorNow().y == target.y;
+        }
+        if (exact) {
+            return;
+        }
+    }
+    g_normalise = kNormalisers[0];
+    PrintNote("no normalisation of pointer moves lands exactly: moves may land a pixel off");
+}
+
+// The i-th point of a walk over a 100 x 80 area, each step changing both coordinates.
+POINT Walk(POINT base, int i)
+{
+    return {base.x + (i * 7) % 100, base.y + (i * 11) % 80};
+}
+
+struct Readouts {
+    std::vector<HWND> windows;
+    std::vector<std::wstring> Read() const
+    {
+        std::vector<std::wstring> texts;
+        for (HWND w : windows) {
+            texts.push_back(e2e::TextOf(w));
+        }
+        return texts;
+    }
+    // Every readout from the first to the given one differs from what it showed before; read from the
+    // last to the first, the order in which they are written.
+    bool Changed(const std::vector<std::wstring>& before, std::size_t upTo) const
+    {
+        for (std::size_t i = upTo + 1; i-- > 0;) {
+            if (e2e::TextOf(windows[i]) == before[i]) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
+struct MoveTimes {
+    std::vector<double> all;    // until every readout shows the move
+    std::vector<double> first;  // until the first one written does
+    int offTarget = 0;          // moves that landed off their point
+    int timeouts = 0;           // moves whose readouts never changed
+    void Add(const MoveTimes& more)
+    {
+        all.insert(all.end(), more.all.begin(), more.all.end());
+        first.insert(first.end(), more.first.begin(), more.first.end());
+        offTarget += more.offTarget;
+        timeouts += more.timeouts;
+    }
+};
+
+MoveTimes TimeMoves(const Readouts& readouts, POINT base, int first, int count)
+{
+    MoveTimes times;
+    for (int i = first; i < first + count; ++i) {
+        const POINT target = Walk(base, i);
+        const auto before = readouts.Read();
+        const double start = NowMs();
+        MoveTo(target);
+        if (!SpinUntil([&] { return readouts.Changed(before, 0); }, 300)) {
+            ++times.timeouts;
+            continue;
+        }
+        times.first.push_back(NowMs() - start);
+        if (!SpinUntil([&] { return readouts.Changed(before, readouts.windows.size() - 1); }, 2000)) {
+            ++times.timeouts;
+            continue;
+        }
+        times.all.push_back(NowMs() - start);
+        POINT at{};
+        GetCursorPos(&at);
+        times.offTarget += at.x != target.x || at.y != target.y;
+    }
+    return times;
+}
+
+bool Snapshot(Session& s)
+{
+    PostClick(e2e::FindBar(s.ruler).copy);
+    return SpinUntil([&] { return !HoleCut(s.ruler) && CoordView(s); }, 10000) && e2e::Settle(s.ruler);
+}
+
+void ShiftKey(WORD vk)
+{
+    INPUT inputs[4]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+    }
+    inputs[0].ki.wVk = VK_SHIFT;
+    inputs[1].ki.wVk = vk;
+    inputs[1].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+    inputs[2].ki.wVk = vk;
+    inputs[2].ki.dwFlags = KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP;
+    inputs[3].ki.wVk = VK_SHIFT;
+    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+POINT CursorNow()
+{
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+}  // namespace
+
+void PointerStage(Session& s, int moves)
+{
+    PlaceRuler(s, kCorner, kClient);
+    if (!Snapshot(s)) {
+        PrintNote("pointer: the snapshot did not come");
+        return;
+    }
+    const POINT picture = ClientOrigin(e2e::FindPicture(s.ruler));
+    // Origin at (20, 20) in the picture, first point at (40, 30): the busiest case.
+    e2e::Activate(s.ruler);
+    e2e::PlacePointer({picture.x + 20, picture.y + 20});
+    e2e::Key(VK_SPACE);
+    e2e::Settle(s.ruler);
+    e2e::PlacePointer({picture.x + 40, picture.y + 30});
+    e2e::Key('B');
+    e2e::Settle(s.ruler);
+    HWND view = CoordView(s);
+    SetWindowPos(view, nullptr, kViewPlace.x, kViewPlace.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    e2e::Settle(view);
+
+    const Readouts vardekReadouts{{e2e::FindBar(s.ruler).coordLine, ChildAt(view, {48, 8}), ChildAt(view, {120, 8})}};
+    HWND echo = ChildAt(s.baselineWindow, {354, 328});
+    const Readouts baselineReadouts{{echo}};
+    for (HWND w : vardekReadouts.windows) {
+        if (!w || !echo) {
+            PrintNote("pointer: a readout was not found");
+            return;
+        }
+    }
+    const POINT vardekBase = {picture.x + 150, picture.y + 120};
+    const POINT baselineBase = [&] {
+        const POINT p = ClientOrigin(s.baselineWindow);
+        return POINT{p.x + 100, p.y + 100};
+    }();
+
+    CalibrateMoves(baselineBase);
+
+    // Blocks of moves over each in turn; the first move of a block brings the pointer over and is not counted.
+    constexpr int kBlock = 100;
+    MoveTimes vardekTimes, baselineTimes;
+    for (int first = 0; first < moves; first += kBlock) {
+        TimeMoves(vardekReadouts, vardekBase, first + 1000, 1);
+        vardekTimes.Add(TimeMoves(vardekReadouts, vardekBase, first, kBlock));
+        TimeMoves(baselineReadouts, baselineBase, first + 1000, 1);
+        baselineTimes.Add(TimeMoves(baselineReadouts, baselineBase, first, kBlock));
+    }
+    const Summary base = Summarize(baselineTimes.all);
+    Row row{"pointer to readout (7 captions)", Summarize(vardekTimes.all), base, "median <= 1.5x base, < 2"};
+    // Lost moves are noted below; the target is on the moves that arrived.
+    row.met = Ratio(row.vardek.median, base.median) <= 1.5 && row.vardek.median < 2;
+    PrintRow(row);
+    PrintRow({"  of which to the coordinate line", Summarize(vardekTimes.first), base, "", true});
+    PrintNote("moves that landed a pixel off their point: " +
+              std::to_string(vardekTimes.offTarget + baselineTimes.offTarget) +
+              ", moves whose readouts never changed: " + std::to_string(vardekTimes.timeouts + baselineTimes.timeouts));
+}
+
+void KeyStage(Session& s, int repetitions)
+{
+    // Runs on the snapshot PointerStage left, away from the guide lines, over the even field.
+    HWND view = CoordView(s);
+    HWND gx = view ? ChildAt(view, {48, 8}) : nullptr;
+    if (!gx || !e2e::Activate(s.ruler)) {
+        PrintNote("keys: no snapshot or no foreground");
+        return;
+    }
+    const POINT picture = ClientOrigin(e2e::FindPicture(s.ruler));
+    const POINT start = {picture.x + 400, picture.y + 300};
+    e2e::PlacePointer(start);
+    SpinUntil([&] { return e2e::TextOf(gx) == std::to_wstring(start.x); }, 2000);
+
+    auto timeSteps = [&](bool shift) {
+        std::vector<double> times;
+        int misses = 0;
+        for (int i = 0; i < repetitions; ++i) {
+            const POINT from = CursorNow();
+            const bool right = i % 2 == 0;
+            const POINT to = {from.x + (right ? 1 : -1), from.y};
+            const double t = NowMs();
+            shift ? ShiftKey(right ? VK_RIGHT : VK_LEFT) : e2e::Key(right ? VK_RIGHT : VK_LEFT, true);
+            if (!SpinUntil([&] { return CursorNow().x == to.x && CursorNow().y == to.y; }, 2000)) {
+                ++misses;
+                e2e::PlacePointer(start);
+            } else {
+                times.push_back(NowMs() - t);
+            }
+            // The next key steps from the last move the ruler has seen: wait until it has seen this one,
+            // and until the window system's late echo of the move has come back too.
+            const LONG x = CursorNow().x;
+            SpinUntil([&] { return e2e::TextOf(gx) == std::to_wstring(x); }, 2000);
+            e2e::Pause(30);
+        }
+        return std::make_pair(times, misses);
+    };
+    const auto [plain, plainMisses] = timeSteps(false);
+    const auto [edge, edgeMisses] = timeSteps(true);
+    Row step{"arrow step", Summarize(plain), {}, "median < 2"};
+    step.met = step.vardek.median < 2;
+    PrintRow(step);
+    Row jump{"Shift edge jump (50-pixel run)", Summarize(edge), {}, "median < 5"};
+    jump.met = jump.vardek.median < 5;
+    PrintRow(jump);
+    if (plainMisses + edgeMisses > 0) {
+        PrintNote("key presses that did not move the pointer: " + std::to_string(plainMisses + edgeMisses));
+    }
+}
+
+}  // namespace vardek::bench

@@ -1,0 +1,86 @@
+#include "session.h"
+
+#include <psapi.h>
+
+#include "../../src/platform/win32/messages.h"
+#include "../../tests/e2e/ruler.h"
+
+namespace vardek::bench {
+
+bool StartSession(Session& s, const Programs& programs)
+{
+    if (!s.vardek.Start(programs.vardek) || !s.baseline.Start(programs.baseline)) {
+        return false;
+    }
+    SpinUntil(
+        [&] {
+            s.ruler = VisibleWindowTitled(s.vardek.Id(), e2e::kRulerTitle.c_str());
+            return s.ruler && HoleCut(s.ruler);
+        },
+        15000);
+    SpinUntil([&] { return (s.baselineWindow = VisibleWindowTitled(s.baseline.Id(), L"Vardek Baseline")) != nullptr; },
+              15000);
+    if (!s.ruler || !s.baselineWindow) {
+        return false;
+    }
+    // Cost at rest: once the start-up's own messages have run.
+    e2e::Settle(s.ruler);
+    e2e::Pause(500);
+    for (int kind = 0; kind < 7; ++kind) {
+        s.startCounts[kind] = LiveCount(s, kind);
+    }
+    s.startWorkingSet = WorkingSet(s.vardek);
+    return true;
+}
+
+void PlaceRuler(Session& s, POINT corner, SIZE client)
+{
+    SetWindowPos(s.ruler, nullptr, corner.x, corner.y, client.cx + e2e::kExtraWidth, client.cy + e2e::kExtraHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    e2e::Settle(s.ruler);
+    RECT r = e2e::WindowRect(s.ruler);
+    InflateRect(&r, 20, 20);
+    s.field.Cover(r);
+    e2e::Settle(s.ruler);
+}
+
+HWND CoordView(Session& s)
+{
+    return VisibleWindowTitled(s.vardek.Id(), e2e::kCoordViewTitle.c_str());
+}
+
+int LiveCount(Session& s, int kind)
+{
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(s.ruler, platform::win32::kMsgLiveHandleCount, static_cast<WPARAM>(kind), 0,
+                             SMTO_ABORTIFHUNG, 5000, &result)) {
+        return -1;
+    }
+    return static_cast<int>(static_cast<LRESULT>(result));
+}
+
+SIZE_T WorkingSet(const e2e::Process& process)
+{
+    HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_VM_READ, FALSE, process.Id());
+    if (!handle) {
+        return 0;
+    }
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    const SIZE_T size = GetProcessMemoryInfo(handle, &counters, sizeof counters) ? counters.WorkingSetSize : 0;
+    CloseHandle(handle);
+    return size;
+}
+
+bool CancelToFrame(Session& s)
+{
+    const e2e::RulerBar bar = e2e::FindBar(s.ruler);
+    if (!HoleCut(s.ruler) && bar.cancel) {
+        PostClick(bar.cancel);
+    }
+    const bool ok = SpinUntil([&] { return HoleCut(s.ruler) && !CoordView(s); }, 10000);
+    e2e::Settle(s.ruler);
+    return ok;
+}
+
+}  // namespace vardek::bench

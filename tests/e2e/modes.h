@@ -1,0 +1,15 @@
+// The driver's runs besides the main suite, each with a program of its own: the program at another
+// display scaling, hostile surroundings, and a soak of random real input.
+#pragma once
+
+#include "session.h"
+
+namespace e2e {
+
+// Expects Wine to report `dpi` (the prefix's LogPixels) and checks the program against it.
+void DpiSuite(Session& s, int dpi);
+void HostileTests(Session& s);
+// `count` random inputs from a generator seeded with `seed`.
+void SoakTests(Session& s, int count, unsigned seed);
+
+}  // namespace e2e
