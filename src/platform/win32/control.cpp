@@ -48,19 +48,9 @@ void WindowedControl<Base>::SetCaption(std::string_view text)
     }
     const std::wstring wide = Widen(text);
     // Writing the same text again would still repaint the control.
-    if (WindowText(window_.get()) == wide) {
-        return;
-    }
-    if (def_.kind != Kind::Label) {
+    if (WindowText(window_.get()) != wide) {
         ::SetWindowTextW(window_.get(), wide.c_str());
-        return;
     }
-    // A pointer move rewrites up to seven labels: let them paint together when the queue is idle
-    // instead of each at once (a static control repaints inside WM_SETTEXT).
-    ::SendMessageW(window_.get(), WM_SETREDRAW, FALSE, 0);
-    ::SetWindowTextW(window_.get(), wide.c_str());
-    ::SendMessageW(window_.get(), WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 template <typename Base>
