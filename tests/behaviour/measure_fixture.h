@@ -6,6 +6,7 @@
 #include <string>
 
 #include "program_fixture.h"
+#include "ruler/key_codes.h"
 
 namespace vardek::testing {
 
@@ -44,15 +45,15 @@ protected:
     std::int32_t StorePixel(int x, int y) const { return world->Window(FormId::Form1).Picture("Picture2").Point(x, y); }
 };
 
-inline constexpr int kSpace = 32;
-inline constexpr int kLeft = 37;
-inline constexpr int kUp = 38;
-inline constexpr int kRight = 39;
-inline constexpr int kDown = 40;
-inline constexpr int kB = 66;
-inline constexpr int kC = 67;
-inline constexpr int kH = 72;
-inline constexpr int kN = 78;
-inline constexpr int kV = 86;
+using keys::kB;
+using keys::kC;
+using keys::kDown;
+using keys::kH;
+using keys::kLeft;
+using keys::kN;
+using keys::kRight;
+using keys::kSpace;
+using keys::kUp;
+using keys::kV;
 
 }  // namespace vardek::testing
