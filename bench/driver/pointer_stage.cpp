@@ -12,6 +12,8 @@
 namespace vardek::bench {
 namespace {
 
+using e2e::CursorNow;
+
 constexpr SIZE kClient = {700, 500};
 constexpr POINT kCorner = {40, 40};
 // Where the coordinate view is put out of the way of the moves.
@@ -56,8 +58,6 @@ void MoveTo(POINT screen)
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
 }
-
-POINT CursorNow();
 
 // Picks the normalisation under which moves to a few odd points land on them.
 void CalibrateMoves(POINT base)
@@ -157,25 +157,7 @@ bool Snapshot(Session& s)
 
 void ShiftKey(WORD vk)
 {
-    INPUT inputs[4]{};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_KEYBOARD;
-    }
-    inputs[0].ki.wVk = VK_SHIFT;
-    inputs[1].ki.wVk = vk;
-    inputs[1].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
-    inputs[2].ki.wVk = vk;
-    inputs[2].ki.dwFlags = KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP;
-    inputs[3].ki.wVk = VK_SHIFT;
-    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, inputs, sizeof(INPUT));
-}
-
-POINT CursorNow()
-{
-    POINT p{};
-    GetCursorPos(&p);
-    return p;
+    e2e::KeyChord(VK_SHIFT, vk, true);
 }
 
 }  // namespace

@@ -309,6 +309,30 @@ void Key(WORD vk, bool extended)
     SendInput(2, inputs, sizeof(INPUT));
 }
 
+void KeyChord(WORD modifier, WORD vk, bool extended)
+{
+    INPUT inputs[4]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+    }
+    const DWORD ext = extended ? KEYEVENTF_EXTENDEDKEY : 0;
+    inputs[0].ki.wVk = modifier;
+    inputs[1].ki.wVk = vk;
+    inputs[1].ki.dwFlags = ext;
+    inputs[2].ki.wVk = vk;
+    inputs[2].ki.dwFlags = ext | KEYEVENTF_KEYUP;
+    inputs[3].ki.wVk = modifier;
+    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+POINT CursorNow()
+{
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
 bool Activate(HWND window)
 {
     SetForegroundWindow(window);

@@ -69,6 +69,9 @@ bool PlacePointer(POINT screen);
 // Places the pointer and clicks the left button there.
 bool Click(POINT screen);
 void Key(WORD vk, bool extended = false);
+// A key pressed while a modifier (VK_SHIFT, VK_CONTROL, VK_MENU) is held.
+void KeyChord(WORD modifier, WORD vk, bool extended);
+POINT CursorNow();
 // Brings the window to the foreground; true if it got there.
 bool Activate(HWND window);
 

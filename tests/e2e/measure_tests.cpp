@@ -79,29 +79,6 @@ bool ExpectReadout(Session& s, const ViewControl& control, const std::wstring& e
     return CheckEqual(Format("%s reads %s", control.name, Utf8(expected).c_str()), Read(s, control), expected);
 }
 
-void KeyChord(WORD modifier, WORD vk, bool extended)
-{
-    INPUT inputs[4]{};
-    for (INPUT& input : inputs)
-        input.type = INPUT_KEYBOARD;
-    const DWORD ext = extended ? KEYEVENTF_EXTENDEDKEY : 0;
-    inputs[0].ki.wVk = modifier;
-    inputs[1].ki.wVk = vk;
-    inputs[1].ki.dwFlags = ext;
-    inputs[2].ki.wVk = vk;
-    inputs[2].ki.dwFlags = ext | KEYEVENTF_KEYUP;
-    inputs[3].ki.wVk = modifier;
-    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, inputs, sizeof(INPUT));
-}
-
-POINT CursorNow()
-{
-    POINT p{};
-    GetCursorPos(&p);
-    return p;
-}
-
 POINT PictureOrigin(Session& s)
 {
     POINT origin{0, 0};
