@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "check.h"
+#include "health.h"
 #include "ruler.h"
 #include "screenshot.h"
 #include "session.h"
@@ -119,19 +120,8 @@ void CoverWithPattern(Session& s)
 bool StartupTests(Session& s)
 {
     BeginGroup("start-up");
-    if (!CHECK(s.process.Start(s.exePath), "vardek.exe starts: %s", Utf8(s.exePath).c_str()))
+    if (!StartProgram(s))
         return false;
-    const bool up = WaitUntil(
-        [&] {
-            s.ruler = FindRuler(s.process.Id());
-            return s.ruler && !ReadRegionRects(s.ruler).empty();
-        },
-        30000);
-    if (!CHECK(up, "a visible window titled \"Vardek\" with a window region appears within 30 s")) {
-        for (HWND window : TopLevelWindows(s.process.Id()))
-            DumpWindow(window);
-        return false;
-    }
     WaitForFrame(s);
 
     // Wine's default theme: 4-pixel frame and 19-pixel caption; the literal offsets below rest on it.

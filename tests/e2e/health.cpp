@@ -37,8 +37,11 @@ bool StartProgram(Session& s)
             return s.ruler && !ReadRegionRects(s.ruler).empty();
         },
         30000);
-    if (!CHECK(up, "the framed ruler appears within 30 s"))
+    if (!CHECK(up, "a visible window titled \"Vardek\" with a window region appears within 30 s")) {
+        for (HWND window : TopLevelWindows(s.process.Id()))
+            DumpWindow(window);
         return false;
+    }
     Settle(s.ruler);
     return true;
 }
