@@ -12,4 +12,10 @@ const ControlDef* FindControl(const FormDef& form, std::string_view name)
     return nullptr;
 }
 
+int ControlId(const FormDef& form, std::string_view name)
+{
+    const ControlDef* control = FindControl(form, name);
+    return control == nullptr ? -1 : kFirstControlId + static_cast<int>(control - form.controls.data());
+}
+
 }  // namespace vardek

@@ -95,4 +95,9 @@ const FormDef& Form2Definition();
 // Finds a control row by name; nullptr when the form defines none of that name.
 const ControlDef* FindControl(const FormDef& form, std::string_view name);
 
+// The child-window id of a control that has a window: its row's place in the table, counted from
+// kFirstControlId. A test driver finds the real program's controls by these ids. -1 for an unknown name.
+inline constexpr int kFirstControlId = 100;
+int ControlId(const FormDef& form, std::string_view name);
+
 }  // namespace vardek

@@ -12,7 +12,6 @@
 namespace vardek::platform::win32 {
 namespace {
 
-constexpr int kFirstControlId = 100;
 constexpr int kProgramIconId = 1;
 
 bool SameFont(const FontDef& a, const FontDef& b)
