@@ -3,19 +3,21 @@
 namespace vardek {
 namespace {
 
-// Prev is wide enough for the longest position text, "-32768,-32768"; the controls to its right
-// keep their order and spacing, moved right by the width that adds.
+// Prev is wide enough for the longest position text, "-32768,-32768", with the blank that framed
+// labels keep inside their frame, at 96 to 192 DPI; the controls to its right keep their order and
+// spacing, moved right by the width that adds. Label1 holds the longest coordinate line,
+// "(-32768,-32768) <-32768,-32768>".
 constexpr ControlDef kForm1Controls[] = {
     {.kind = Kind::Button,
      .name = "Command3",
      .caption = "復元",
-     .rect = {3945, 4080, 495, 255},
+     .rect = {4050, 4080, 495, 255},
      .enabled = false,
      .tabIndex = 7},
     {.kind = Kind::Button,
      .name = "Command4",
      .caption = "再描写",
-     .rect = {3225, 4080, 735, 255},
+     .rect = {3330, 4080, 735, 255},
      .enabled = false,
      .tabIndex = 8},
     {.kind = Kind::ComboBox, .name = "Combo1", .rect = {3120, 4035, 1215, 300}, .visible = false, .tabIndex = 4},
@@ -30,17 +32,19 @@ constexpr ControlDef kForm1Controls[] = {
     {.kind = Kind::Label,
      .name = "Prev",
      .caption = "000,000",
-     .rect = {2040, 4080, 1200, 255},
+     .rect = {2040, 4080, 1305, 255},
      .framed = true,
      .tabIndex = 6},
-    {.kind = Kind::Label, .name = "Label1", .caption = "", .rect = {4545, 4080, 3255, 255}, .tabIndex = 3},
+    {.kind = Kind::Label, .name = "Label1", .caption = "", .rect = {4650, 4080, 3255, 255}, .tabIndex = 3},
 };
 
 constexpr FormDef kForm1 = {
     .name = "Form1",
     .caption = "Vardek",
     .frame = FrameKind::Sizable,
-    .client = {3900, 3270, 5865, 4425},
+    // Wide enough that a line of four-digit values, all negative, "(-1920,-1080) <-1920,-1080>",
+    // ends inside the window at 96 to 192 DPI: the smallest multiple of a pixel at 96 DPI that does.
+    .client = {3900, 3270, 7065, 4425},
     .hasIcon = true,
     .keyPreview = true,
     .scale = Scale::Pixels,
