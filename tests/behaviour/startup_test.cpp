@@ -39,10 +39,10 @@ TEST_F(StartupTest, Start_EndsAsTopmostSeeThroughFrameWithViewClosed)
 
 TEST_F(StartupTest, Start_PlacesRulerClientFromItsDefinition)
 {
-    // 3900, 3270 twips and 5865 by 4425 twips at 15 twips per pixel.
+    // 3900, 3270 twips and 7065 by 4425 twips at 15 twips per pixel.
     const auto& ruler = world->Window(FormId::Form1);
     EXPECT_EQ(ruler.ClientOrigin(), (PixelPoint{260, 218}));
-    EXPECT_EQ(ruler.ClientSize(), (PixelSize{391, 295}));
+    EXPECT_EQ(ruler.ClientSize(), (PixelSize{471, 295}));
 }
 
 TEST_F(StartupTest, Start_ReadoutsOfARecreatedViewAreZero)
