@@ -55,6 +55,10 @@ struct FontDef {
     bool shiftJisCharset = false;
 };
 
+// A framed label keeps this much blank, in pixels at 96 DPI, between its text and its frame on the
+// left and the right, whatever its alignment.
+inline constexpr int kFramedTextInset = 2;
+
 struct ControlDef {
     Kind kind = Kind::Label;
     std::string_view name;
@@ -68,7 +72,7 @@ struct ControlDef {
     Align align = Align::Left;
     Pointer pointer = Pointer::Default;
     Scale scale = Scale::Pixels;  // picture boxes only
-    bool framed = false;          // labels: a single-line border
+    bool framed = false;          // labels: a single-line border, text kept kFramedTextInset inside it
     bool enabled = true;
     bool visible = true;
     int tabIndex = -1;  // -1: no tab stop
