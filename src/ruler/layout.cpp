@@ -63,7 +63,10 @@ void Form1::RestoreAfterPause()
     pendingAfterFailedLayout_ = false;
     toolkit_.GetForm(FormId::Form2).Show();
     PlaceCoordView(toolkit_, module1_);
-    if (!Self().Get("Label1").Caption().empty()) {
+    // A snapshot on show is a measurement in progress even before the pointer has written the
+    // coordinate line: right after a snapshot, a restore or a redraw, Label1 is still empty.
+    const bool measuring = !frameCut_ || !Self().Get("Label1").Caption().empty();
+    if (measuring) {
         SetTopMost(toolkit_, FormId::Form1, 0);
         toolkit_.Yield();
         SetTopMost(toolkit_, FormId::Form2, 1);
