@@ -88,6 +88,11 @@ struct FormDef {
     TwipRect client;  // screen position of the client area, and its size
     bool hasIcon = false;
     bool keyPreview = false;
+    // Whether the form and its controls take text through an input method. Without one, every key
+    // arrives as the key it is, whatever state a Japanese IME is in.
+    bool inputMethod = true;
+    // Shown and hidden with the desktop's transitions.
+    bool animated = true;
     Scale scale = Scale::Pixels;
     FontDef font;
     std::span<const ControlDef> controls;  // stacking order, topmost first

@@ -85,6 +85,7 @@ PictureBox& HeadlessForm::Picture(std::string_view name)
 
 void HeadlessForm::Show()
 {
+    world_.BeforeWindowChange();
     const bool firstShow = !everShown_;
     visible_ = true;
     everShown_ = true;
@@ -101,12 +102,14 @@ void HeadlessForm::Show()
 
 void HeadlessForm::Hide()
 {
+    world_.BeforeWindowChange();
     visible_ = false;
     world_.Deactivate(*this);
 }
 
 void HeadlessForm::SetBand(Band band)
 {
+    world_.BeforeWindowChange();
     band_ = band;
     Show();
 }
@@ -132,11 +135,13 @@ PixelPoint HeadlessForm::ClientOrigin() const
 
 void HeadlessForm::MoveTo(PixelPoint outerTopLeft)
 {
+    world_.BeforeWindowChange();
     outerOrigin_ = outerTopLeft;
 }
 
 void HeadlessForm::SetShape(const WindowShape& shape, bool redraw)
 {
+    world_.BeforeWindowChange();
     shape_ = shape;
     if (redraw) {
         ++repaintsOnShape_;

@@ -67,6 +67,7 @@ private:
     void OnActivate(WPARAM wParam, LPARAM lParam);
     void OnSize(WPARAM type);
     void OnDpiChanged(int newDpi, const RECT& suggested);
+    LRESULT HasInputContext(HWND target) const;
     ControlPart& Find(std::string_view name) const;
 
     struct FontEntry {

@@ -29,6 +29,7 @@ public:
     bool IsLoaded(FormId id) const override;
     void Unload(FormId id) override;
     void Yield() override;
+    void WaitForPresent() override;
     [[noreturn]] void EndProgram() override;
     void OpenHelp() override;
     MonitorFit MonitorFor(const PixelRect& window) const override;
