@@ -100,9 +100,8 @@ TEST(TextFit, DefaultRuler_FourDigitNegativeLineEndsInsideTheWindow)
 TEST(ViewLayout, EveryDpi_ValuesApartInsideAndRightOfTheirHeadings)
 {
     constexpr std::pair<std::string_view, std::string_view> kHeadingLeftOf[] = {
-        {"Label15", "GX"}, {"Label16", "GY"}, {"Label4", "X1"},  {"Label5", "Y1"},  {"Label3", "X2"},
-        {"Label7", "Y2"},  {"Label9", "SW"},  {"Label11", "SH"}, {"Label12", "CR"}, {"Label13", "CG"},
-        {"Label14", "CB"}};
+        {"Label15", "GX"}, {"Label16", "GY"}, {"Label4", "X1"},  {"Label5", "Y1"},  {"Label3", "X2"}, {"Label7", "Y2"},
+        {"Label9", "SW"},  {"Label11", "SH"}, {"Label12", "CR"}, {"Label13", "CG"}, {"Label14", "CB"}};
     for (int dpi : kDpis) {
         SCOPED_TRACE(dpi);
         Started s(dpi);
@@ -112,7 +111,7 @@ TEST(ViewLayout, EveryDpi_ValuesApartInsideAndRightOfTheirHeadings)
         };
         const PixelSize view = s.world.Window(FormId::Form2).ClientSize();
         std::vector<std::string_view> boxes(kReadoutNames.begin(), kReadoutNames.end());
-        boxes.push_back("Text1");
+        boxes.emplace_back("Text1");
         // The two label-buttons share a frame edge, as they always have.
         EXPECT_LE(bounds("Label18").right, view.width);
         for (size_t i = 0; i < boxes.size(); ++i) {

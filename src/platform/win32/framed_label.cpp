@@ -30,8 +30,8 @@ void Paint(HWND label, HDC dc)
     RECT client{};
     ::GetClientRect(label, &client);
     // The parent answers with the label's colours, as it does for the STATIC's own painting.
-    auto brush = reinterpret_cast<HBRUSH>(
-        ::SendMessageW(::GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
+    auto* brush = reinterpret_cast<HBRUSH>(::SendMessageW(
+        ::GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
     ::FillRect(dc, &client, brush ? brush : ::GetSysColorBrush(COLOR_BTNFACE));
     if (!::IsWindowEnabled(label)) {
         ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
