@@ -7,6 +7,8 @@
 # Not a test: it reports figures and PASS/MISS per target, and exits non-zero only when a run itself
 # failed. The last report is kept in build/bench.log.
 #   VARDEK_BENCH_ARGS adds driver options (--starts N --moves N --keys N --snapshots N --cycles N).
+#   VARDEK_BENCH_EXE measures another build of vardek.exe (an earlier commit's, say) instead of this
+#   tree's, beside the same baseline and driver: how before and after are compared on one machine.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -37,6 +39,8 @@ vardek_start_xvfb
 vardek_wine_prefix
 
 win32="$root/build/bench-mingw"
+exe="${VARDEK_BENCH_EXE:-$win32/src/program/vardek.exe}"
+echo "vardek.exe: $exe" | tee -a "$log"
 # Runs the driver in a virtual desktop of the screen's size, with extra driver options if given.
 run_driver() {
     local status=0 finished
@@ -47,7 +51,7 @@ run_driver() {
     echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$log"
     # shellcheck disable=SC2086  # the extra options are words on purpose
     timeout -k 10 900 wine explorer "/desktop=vardek-bench,$VARDEK_SCREEN_SIZE" "$win32/bench/vardek-bench.exe" \
-        --exe "$(vardek_winpath "$win32/src/platform/win32/vardek.exe")" \
+        --exe "$(vardek_winpath "$exe")" \
         --baseline "$(vardek_winpath "$win32/bench/vardek-baseline.exe")" ${VARDEK_BENCH_ARGS:-} "$@" 2>&1 |
         tee -a "$log" || status=$?
     echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$log"
@@ -56,8 +60,9 @@ run_driver() {
 }
 run_driver
 
-# The largest opening needs a desktop larger than the first screen: a new screen, a new desktop.
+# The largest opening needs a desktop larger than the first screen: a new screen, a new desktop. The
+# smaller openings again beside it, so that the growth with the area is read on one desktop.
 vardek_stop
 export VARDEK_SCREEN_SIZE=3840x2160
 vardek_start_xvfb
-run_driver --stages snapshot --openings 3200x1800
+run_driver --stages snapshot --openings 800x600,1600x900,3200x1800
