@@ -344,6 +344,23 @@ void World::BeforeWindowChange()
     compositor_.BeforeChange(screen, [this](PixelPoint p) { return ComposedPixel(p); });
 }
 
+void World::AfterWindowChange() const
+{
+    if (config_.onWindowChange) {
+        config_.onWindowChange(*this);
+    }
+}
+
+WindowChange::WindowChange(World& world) : world_(world)
+{
+    world_.BeforeWindowChange();
+}
+
+WindowChange::~WindowChange()
+{
+    world_.AfterWindowChange();
+}
+
 std::int32_t World::ComposedPixel(PixelPoint screen) const
 {
     for (FormId id : zOrder_) {

@@ -44,6 +44,22 @@ struct WorldConfig {
     std::int32_t chrome = 0xC0C0C0;
     // A compositor, whose screen lags behind the windows until it presents (see Compositor).
     bool compositor = false;
+    // Called after each change to how a window shows (shown, hidden, moved, restacked, reshaped),
+    // with the desktop as it then is: what a test sees of every state that reaches the screen.
+    std::function<void(const class World&)> onWindowChange = nullptr;
+};
+
+// Brackets a change to how a window shows: the compositor keeps the frame from before it, and
+// the observer sees the desktop after it.
+class WindowChange {
+public:
+    explicit WindowChange(class World& world);
+    ~WindowChange();
+    WindowChange(const WindowChange&) = delete;
+    WindowChange& operator=(const WindowChange&) = delete;
+
+private:
+    class World& world_;
 };
 
 class World final : public Toolkit {
@@ -120,8 +136,9 @@ public:
     void FocusControl(HeadlessControl& control);
     bool HasFocus(const HeadlessControl& control) const;
     void BringToTop(HeadlessForm& form);
-    // A window is about to change how it shows (shown, hidden, moved, restacked, reshaped).
+    // Bracket a change to how a window shows (shown, hidden, moved, restacked, reshaped).
     void BeforeWindowChange();
+    void AfterWindowChange() const;
     // A weak handle: the form instance if it still exists.
     HeadlessForm* Instance(FormId id, int serial) const;
 
