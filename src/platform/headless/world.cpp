@@ -99,7 +99,6 @@ void World::Unload(FormId id)
 
 void World::Yield()
 {
-    DepthGuard guard(yieldDepth_);
     std::vector<std::function<void()>> due;
     for (auto it = duringYield_.begin(); it != duringYield_.end();) {
         if (it->first-- == 0) {

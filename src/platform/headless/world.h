@@ -82,7 +82,7 @@ public:
     bool SetClipboardText(std::string_view text) override;
 
     // Entry points for tests. Each queues what a real desktop would queue, then pumps until
-    // nothing is pending. Start runs a function inside the pump (the program's start-up).
+    // nothing is pending. Run runs a function inside the pump (the program's start-up).
     void Run(const std::function<void()>& entry);
     void PressKey(int keyCode, int shift = 0);
     void Click(FormId id, std::string_view name);
@@ -119,10 +119,8 @@ public:
     std::int32_t ScreenPixel(PixelPoint screen) const;
     int HelpOpened() const { return helpOpened_; }
     bool Ended() const { return ended_; }
-    bool OtherProgramActive() const { return otherProgramActive_; }
     const std::string& Clipboard() const { return clipboard_; }
     void HoldClipboard(bool held) { clipboardHeld_ = held; }
-    int YieldDepth() const { return yieldDepth_; }
     int Creations(FormId id) const;
     const WorldConfig& Config() const { return config_; }
     int MonitorDpi(const Monitor& monitor) const { return monitor.dpi != 0 ? monitor.dpi : config_.dpi; }
@@ -175,7 +173,6 @@ private:
     bool clipboardHeld_ = false;
     int helpOpened_ = 0;
     int serials_ = 0;
-    int yieldDepth_ = 0;
     int pumpDepth_ = 0;
     Compositor compositor_;
     bool ended_ = false;

@@ -140,13 +140,12 @@ bool WindowedControl<Base>::HasFocus() const
 }
 
 template <typename Base>
-void WindowedControl<Base>::Rescale(int oldDpi, int newDpi)
+void WindowedControl<Base>::Rescale(int newDpi)
 {
     if (!window_) {
         return;
     }
     // From the twips again, as at creation; the layout that follows moves what it owns.
-    (void)oldDpi;
     const PixelRect rect = DefinitionRectInPixels(def_, newDpi);
     ::SetWindowPos(window_.get(), nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
