@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "platform/headless/world.h"
 
 namespace vardek::testing {
