@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "program/program.h"
-#include "platform/headless/world.h"
+#include "platform/headless/toolkit.h"
 #include "ruler/position_text.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "program/program.h"
-#include "platform/headless/world.h"
+#include "platform/headless/toolkit.h"
 
 namespace vardek::testing {
 
