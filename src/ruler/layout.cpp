@@ -98,6 +98,9 @@ void Form1::LayOut()
         control.SetBounds({bounds.left, barTop, bounds.right, barTop + bounds.Height()});
     }
     ClearMeasurement();
+    // Cut before the ruler shows, so that it never appears uncut; the cut after the yield is for
+    // whatever a nested event left.
+    CutFrame();
     SetTopMost(toolkit_, FormId::Form1, 1);
     toolkit_.Yield();
     if (!Self().Get("Label1").Caption().empty()) {
@@ -115,6 +118,9 @@ void Form1::Command2_Click()
     CutFrame();
     Self().Get("Label1").SetCaption("");
     ClearMeasurement();
+    // Cut before the ruler shows, so that it never appears uncut; the cut after the yield is for
+    // whatever a nested event left.
+    CutFrame();
     SetTopMost(toolkit_, FormId::Form1, 1);
     toolkit_.Yield();
     toolkit_.Unload(FormId::Form2);

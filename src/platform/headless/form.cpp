@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/headless/world.h"
+#include "platform/headless/toolkit.h"
 
 namespace vardek::platform::headless {
 
@@ -85,7 +85,7 @@ PictureBox& HeadlessForm::Picture(std::string_view name)
 
 void HeadlessForm::Show()
 {
-    world_.BeforeWindowChange();
+    const WindowChange change(world_);
     const bool firstShow = !everShown_;
     visible_ = true;
     everShown_ = true;
@@ -102,14 +102,14 @@ void HeadlessForm::Show()
 
 void HeadlessForm::Hide()
 {
-    world_.BeforeWindowChange();
+    const WindowChange change(world_);
     visible_ = false;
     world_.Deactivate(*this);
 }
 
 void HeadlessForm::SetBand(Band band)
 {
-    world_.BeforeWindowChange();
+    const WindowChange change(world_);
     band_ = band;
     Show();
 }
@@ -135,13 +135,13 @@ PixelPoint HeadlessForm::ClientOrigin() const
 
 void HeadlessForm::MoveTo(PixelPoint outerTopLeft)
 {
-    world_.BeforeWindowChange();
+    const WindowChange change(world_);
     outerOrigin_ = outerTopLeft;
 }
 
 void HeadlessForm::SetShape(const WindowShape& shape, bool redraw)
 {
-    world_.BeforeWindowChange();
+    const WindowChange change(world_);
     shape_ = shape;
     if (redraw) {
         ++repaintsOnShape_;

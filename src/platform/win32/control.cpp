@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "platform/win32/form.h"
-#include "platform/win32/framed_label.h"
+#include "platform/win32/label_paint.h"
 #include "platform/win32/slots.h"
 #include "platform/win32/text.h"
 
@@ -140,13 +140,12 @@ bool WindowedControl<Base>::HasFocus() const
 }
 
 template <typename Base>
-void WindowedControl<Base>::Rescale(int oldDpi, int newDpi)
+void WindowedControl<Base>::Rescale(int newDpi)
 {
     if (!window_) {
         return;
     }
     // From the twips again, as at creation; the layout that follows moves what it owns.
-    (void)oldDpi;
     const PixelRect rect = DefinitionRectInPixels(def_, newDpi);
     ::SetWindowPos(window_.get(), nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
@@ -211,8 +210,8 @@ StandardControl::StandardControl(Win32Form& form, const ControlDef& def, HWND pa
                           rect.left, rect.top, rect.Width(), rect.Height(), parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     window_ = Window(window);
-    if (window && def.kind == Kind::Label && def.framed) {
-        DrawTextInsideFrame(window);
+    if (window && def.kind == Kind::Label) {
+        PaintLabelItself(window);
     }
     ApplyFont(form.FontFor(def));
 }

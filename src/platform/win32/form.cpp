@@ -346,9 +346,11 @@ int Win32Form::Dpi() const
 
 void Win32Form::SetShape(const WindowShape& shape, bool redraw)
 {
-    if (!window_) {
+    // The same region again changes nothing on the screen; setting it would still repaint the window.
+    if (!window_ || shape_ == shape) {
         return;
     }
+    shape_ = shape;
     const PixelRect& o = shape.outer;
     Region outer(::CreateRectRgn(o.left, o.top, o.right, o.bottom));
     Region result;

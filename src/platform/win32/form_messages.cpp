@@ -139,7 +139,7 @@ void Win32Form::OnDpiChanged(int newDpi, const RECT& suggested)
     if (newDpi > 0 && newDpi != oldDpi) {
         dpi_ = newDpi;
         for (const auto& part : controls_) {
-            part->Rescale(oldDpi, newDpi);
+            part->Rescale(newDpi);
         }
         CreateFonts();
         ::InvalidateRect(window_.get(), nullptr, TRUE);

@@ -52,6 +52,7 @@ private:
     // Key preview, Tab moves and the focused control's key slot, then the usual dispatch.
     void Deliver(MSG& message);
     bool PreviewKey(const MSG& message);
+    void PaintForms();
     void DropUnloadedForms();
 
     HINSTANCE instance_;

@@ -1,4 +1,4 @@
-#include "platform/win32/framed_label.h"
+#include "platform/win32/label_paint.h"
 
 #include <commctrl.h>
 
@@ -38,17 +38,19 @@ void Paint(HWND label, HDC dc)
     }
     ::SetBkMode(dc, TRANSPARENT);
     const SelectGuard font(dc, reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0)));
-    const int inset = ScaleForDpi(kFramedTextInset, WindowDpi(label));
+    const bool framed = (::GetWindowLongW(label, GWL_STYLE) & WS_BORDER) != 0;
+    const int inset = framed ? ScaleForDpi(kFramedTextInset, WindowDpi(label)) : 0;
     RECT text = client;
     ::InflateRect(&text, -inset, 0);
     const std::wstring caption = WindowText(label);
-    // Clipped to the inset rectangle, so that a caption too wide never draws over the frame.
+    // Clipped to the inset rectangle, so that a caption too wide never draws over a frame.
+    // Framed boxes centre their line, as SS_CENTERIMAGE asks; plain labels keep it at the top.
+    const UINT vertical = (::GetWindowLongW(label, GWL_STYLE) & SS_CENTERIMAGE) != 0 ? DT_VCENTER : DT_TOP;
     ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-                AlignmentFormat(label) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+                AlignmentFormat(label) | vertical | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-LRESULT CALLBACK FramedLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                 DWORD_PTR /*data*/)
+LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR /*data*/)
 {
     switch (message) {
         case WM_ERASEBKGND:
@@ -64,13 +66,13 @@ LRESULT CALLBACK FramedLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM
             Paint(label, reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_SETTEXT: {
-            // Stored as every window stores its text; the STATIC's own handler would paint flush.
+            // Stored as every window stores its text; the STATIC's own handler would paint at once.
             const LRESULT result = ::DefWindowProcW(label, message, wParam, lParam);
-            ::RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            ::InvalidateRect(label, nullptr, FALSE);
             return result;
         }
         case WM_NCDESTROY:
-            ::RemoveWindowSubclass(label, &FramedLabelProc, id);
+            ::RemoveWindowSubclass(label, &LabelProc, id);
             break;
         default:
             break;
@@ -80,9 +82,9 @@ LRESULT CALLBACK FramedLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-void DrawTextInsideFrame(HWND label)
+void PaintLabelItself(HWND label)
 {
-    ::SetWindowSubclass(label, &FramedLabelProc, kSubclassId, 0);
+    ::SetWindowSubclass(label, &LabelProc, kSubclassId, 0);
 }
 
 }  // namespace vardek::platform::win32

@@ -44,6 +44,22 @@ struct WorldConfig {
     std::int32_t chrome = 0xC0C0C0;
     // A compositor, whose screen lags behind the windows until it presents (see Compositor).
     bool compositor = false;
+    // Called after each change to how a window shows (shown, hidden, moved, restacked, reshaped),
+    // with the desktop as it then is: what a test sees of every state that reaches the screen.
+    std::function<void(const class World&)> onWindowChange = nullptr;
+};
+
+// Brackets a change to how a window shows: the compositor keeps the frame from before it, and
+// the observer sees the desktop after it.
+class WindowChange {
+public:
+    explicit WindowChange(class World& world);
+    ~WindowChange();
+    WindowChange(const WindowChange&) = delete;
+    WindowChange& operator=(const WindowChange&) = delete;
+
+private:
+    class World& world_;
 };
 
 class World final : public Toolkit {
@@ -66,7 +82,7 @@ public:
     bool SetClipboardText(std::string_view text) override;
 
     // Entry points for tests. Each queues what a real desktop would queue, then pumps until
-    // nothing is pending. Start runs a function inside the pump (the program's start-up).
+    // nothing is pending. Run runs a function inside the pump (the program's start-up).
     void Run(const std::function<void()>& entry);
     void PressKey(int keyCode, int shift = 0);
     void Click(FormId id, std::string_view name);
@@ -103,10 +119,8 @@ public:
     std::int32_t ScreenPixel(PixelPoint screen) const;
     int HelpOpened() const { return helpOpened_; }
     bool Ended() const { return ended_; }
-    bool OtherProgramActive() const { return otherProgramActive_; }
     const std::string& Clipboard() const { return clipboard_; }
     void HoldClipboard(bool held) { clipboardHeld_ = held; }
-    int YieldDepth() const { return yieldDepth_; }
     int Creations(FormId id) const;
     const WorldConfig& Config() const { return config_; }
     int MonitorDpi(const Monitor& monitor) const { return monitor.dpi != 0 ? monitor.dpi : config_.dpi; }
@@ -120,8 +134,9 @@ public:
     void FocusControl(HeadlessControl& control);
     bool HasFocus(const HeadlessControl& control) const;
     void BringToTop(HeadlessForm& form);
-    // A window is about to change how it shows (shown, hidden, moved, restacked, reshaped).
+    // Bracket a change to how a window shows (shown, hidden, moved, restacked, reshaped).
     void BeforeWindowChange();
+    void AfterWindowChange() const;
     // A weak handle: the form instance if it still exists.
     HeadlessForm* Instance(FormId id, int serial) const;
 
@@ -158,7 +173,6 @@ private:
     bool clipboardHeld_ = false;
     int helpOpened_ = 0;
     int serials_ = 0;
-    int yieldDepth_ = 0;
     int pumpDepth_ = 0;
     Compositor compositor_;
     bool ended_ = false;

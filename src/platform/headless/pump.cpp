@@ -1,0 +1,78 @@
+// The one queue of pending events, the pump that drains it for the tests' entry points, and Yield().
+#include <stdexcept>
+
+#include "platform/headless/slots.h"
+#include "platform/headless/toolkit.h"
+
+namespace vardek::platform::headless {
+
+void World::Yield()
+{
+    std::vector<std::function<void()>> due;
+    for (auto it = duringYield_.begin(); it != duringYield_.end();) {
+        if (it->first-- == 0) {
+            due.push_back(std::move(it->second));
+            it = duringYield_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (auto& action : due) {
+        action();
+    }
+    Drain();
+}
+
+void World::Drain()
+{
+    while (!queue_.empty()) {
+        auto event = std::move(queue_.front());
+        queue_.pop_front();
+        event();
+    }
+}
+
+void World::Post(std::function<void()> event)
+{
+    queue_.push_back(std::move(event));
+}
+
+void World::Pump()
+{
+    if (ended_) {
+        return;
+    }
+    {
+        DepthGuard guard(pumpDepth_);
+        try {
+            Drain();
+        } catch (const ProgramEnded&) {
+            queue_.clear();
+            focus_.reset();
+            capture_.reset();
+            active_.reset();
+            zOrder_.clear();
+            forms_.clear();
+        }
+    }
+    // Time passes between two user inputs: a compositor presents its frame.
+    if (pumpDepth_ == 0) {
+        compositor_.Present();
+    }
+}
+
+void World::Run(const std::function<void()>& entry)
+{
+    if (ended_) {
+        return;
+    }
+    Post(entry);
+    Pump();
+}
+
+void World::DuringYield(int skip, std::function<void()> action)
+{
+    duringYield_.emplace_back(skip, std::move(action));
+}
+
+}  // namespace vardek::platform::headless
