@@ -29,8 +29,8 @@ public:
     Win32Form& operator=(const Win32Form&) = delete;
 
     FormId Id() const override { return id_; }
-    Control& Get(std::string_view name) override;
-    PictureBox& Picture(std::string_view name) override;
+    Control& Get(ControlName name) override;
+    PictureBox& Picture(ControlName name) override;
     bool Visible() const override;
     void Show() override;
     void Hide() override;
@@ -58,8 +58,13 @@ public:
     void DestroyWindows();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Inside CreateWindowExW nothing of the form exists yet.
+    static constexpr bool kHandlesMessagesWhileCreated = false;
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool HasWindow() const { return static_cast<bool>(window_); }
+    void LetGoOfWindow(HWND window);
 
     void CreateFonts();
     void CreateControls();

@@ -126,33 +126,15 @@ void Win32Form::OnDpiChanged(int newDpi, const RECT& suggested)
     }
 }
 
-LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void Win32Form::LetGoOfWindow(HWND window)
 {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    if (window_.get() == window) {
+        window_.release();
     }
-    auto* self = reinterpret_cast<Win32Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) {
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (self->window_.get() == window) {
-            self->window_.release();
-        }
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (!self->window_) {
-        // Still inside CreateWindowExW: nothing of the form exists yet.
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
 }
 
-LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    HWND window = window_.get();
     switch (message) {
         case WM_CLOSE:
             // Through the toolkit, so that the unload handler runs; the ruler's ends the program.

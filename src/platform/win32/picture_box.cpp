@@ -7,6 +7,7 @@
 #include "platform/win32/form.h"
 #include "platform/win32/input.h"
 #include "platform/win32/toolkit.h"
+#include "platform/win32/window_proc.h"
 #include "platform/win32/windowless.h"
 
 namespace vardek::platform::win32 {
@@ -17,7 +18,7 @@ void Win32PictureBox::RegisterWindowClass(HINSTANCE instance)
     windowClass.cbSize = sizeof(windowClass);
     // No CS_DBLCLKS: every press is a press, the second of a double click too. The form answers
     // WM_SETCURSOR first for a picture with a pointer of its own; the arrow is for the others.
-    windowClass.lpfnWndProc = &Win32PictureBox::WindowProc;
+    windowClass.lpfnWndProc = &WindowProcOf<Win32PictureBox>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
@@ -185,24 +186,11 @@ void Win32PictureBox::OnButtonDown(LPARAM position, int button, WPARAM keys)
     form_.Toolkit().RunSlot()(onMouseDown, MouseAt(position, button, keys));
 }
 
-LRESULT CALLBACK Win32PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void Win32PictureBox::LetGoOfWindow(HWND window)
 {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    if (window_.get() == window) {
+        window_.release();
     }
-    auto* self = reinterpret_cast<Win32PictureBox*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) {
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (self->window_.get() == window) {
-            self->window_.release();
-        }
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(window, message, wParam, lParam);
 }
 
 LRESULT Win32PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -39,8 +39,13 @@ public:
     void DestroyWindow() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // A picture paints and sizes its buffer from its first messages on.
+    static constexpr bool kHandlesMessagesWhileCreated = true;
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool HasWindow() const { return static_cast<bool>(window_); }
+    void LetGoOfWindow(HWND window);
 
     void FitImageToClient();
     void Paint();
