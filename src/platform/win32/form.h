@@ -63,8 +63,6 @@ private:
     // Inside CreateWindowExW nothing of the form exists yet.
     static constexpr bool kHandlesMessagesWhileCreated = false;
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool HasWindow() const { return static_cast<bool>(window_); }
-    void LetGoOfWindow(HWND window);
 
     void CreateFonts();
     void CreateControls();

@@ -126,13 +126,6 @@ void Win32Form::OnDpiChanged(int newDpi, const RECT& suggested)
     }
 }
 
-void Win32Form::LetGoOfWindow(HWND window)
-{
-    if (window_.get() == window) {
-        window_.release();
-    }
-}
-
 LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

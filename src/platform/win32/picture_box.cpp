@@ -186,13 +186,6 @@ void Win32PictureBox::OnButtonDown(LPARAM position, int button, WPARAM keys)
     form_.Toolkit().RunSlot()(onMouseDown, MouseAt(position, button, keys));
 }
 
-void Win32PictureBox::LetGoOfWindow(HWND window)
-{
-    if (window_.get() == window) {
-        window_.release();
-    }
-}
-
 LRESULT Win32PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

@@ -44,8 +44,6 @@ private:
     // A picture paints and sizes its buffer from its first messages on.
     static constexpr bool kHandlesMessagesWhileCreated = true;
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool HasWindow() const { return static_cast<bool>(window_); }
-    void LetGoOfWindow(HWND window);
 
     void FitImageToClient();
     void Paint();

@@ -7,9 +7,9 @@
 
 namespace vardek::platform::win32 {
 
-// Owner provides HandleMessage(HWND, UINT, WPARAM, LPARAM), LetGoOfWindow(HWND), HasWindow(), and
-// kHandlesMessagesWhileCreated: whether messages sent inside CreateWindowExW, before the object
-// holds its window, reach it (a form's members do not exist yet then).
+// Owner befriends it and has its window in window_ (a Window), HandleMessage(HWND, UINT, WPARAM,
+// LPARAM), and kHandlesMessagesWhileCreated: whether messages sent inside CreateWindowExW, before
+// the object holds its window, reach it (a form's members do not exist yet then).
 template <typename Owner>
 LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -23,10 +23,12 @@ LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->LetGoOfWindow(window);
+        if (self->window_.get() == window) {
+            self->window_.release();  // the window is gone already
+        }
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
-    if (!Owner::kHandlesMessagesWhileCreated && !self->HasWindow()) {
+    if (!Owner::kHandlesMessagesWhileCreated && !self->window_) {
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
     return self->HandleMessage(window, message, wParam, lParam);
