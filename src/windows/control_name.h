@@ -2,6 +2,7 @@
 // neither window defines does not build.
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 #include "windows/form1_definition.h"
@@ -26,17 +27,8 @@ public:
 private:
     static consteval bool Defined(std::string_view name)
     {
-        for (const ControlDef& control : form1_rows::kControls) {
-            if (control.name == name) {
-                return true;
-            }
-        }
-        for (const ControlDef& control : form2_rows::kControls) {
-            if (control.name == name) {
-                return true;
-            }
-        }
-        return false;
+        const auto named = [name](const ControlDef& control) { return control.name == name; };
+        return std::ranges::any_of(form1_rows::kControls, named) || std::ranges::any_of(form2_rows::kControls, named);
     }
 
     std::string_view name_;
