@@ -65,8 +65,24 @@ void Win32PictureBox::CopyFromScreen(PixelPoint screenOrigin, PixelSize size)
     if (width <= 0 || height <= 0) {
         return;
     }
-    WindowDc screen(nullptr);
-    ::BitBlt(image_->Dc(), 0, 0, width, height, screen.get(), screenOrigin.x, screenOrigin.y, SRCCOPY);
+    // Only the part that lies on the screen is copied: a source partly off it may fail as a whole
+    // (under Wine nothing at all is copied then). Off the screen the picture reads black.
+    const RECT wanted{screenOrigin.x, screenOrigin.y, screenOrigin.x + width, screenOrigin.y + height};
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const RECT screenRect{left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                          top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    RECT on{};
+    ::IntersectRect(&on, &wanted, &screenRect);
+    if (::EqualRect(&on, &wanted) == FALSE) {
+        const RECT all{0, 0, width, height};
+        ::FillRect(image_->Dc(), &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    }
+    if (::IsRectEmpty(&on) == FALSE) {
+        WindowDc screen(nullptr);
+        ::BitBlt(image_->Dc(), on.left - wanted.left, on.top - wanted.top, on.right - on.left, on.bottom - on.top,
+                 screen.get(), on.left, on.top, SRCCOPY);
+    }
     InvalidateImage();
 }
 
