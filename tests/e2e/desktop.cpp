@@ -348,4 +348,19 @@ HWND FocusOf(HWND window)
     return info.hwndFocus;
 }
 
+std::wstring ClipboardText()
+{
+    std::wstring text = L"<none>";
+    if (!OpenClipboard(nullptr))
+        return L"<busy>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
 }  // namespace e2e

@@ -78,4 +78,7 @@ bool Activate(HWND window);
 // The control with the keyboard focus in the window's thread.
 HWND FocusOf(HWND window);
 
+// The clipboard's plain text; "<none>" without one, "<busy>" while another program holds the clipboard.
+std::wstring ClipboardText();
+
 }  // namespace e2e

@@ -5,9 +5,11 @@
 
 #include "check.h"
 #include "health.h"
+#include "platform/units.h"
 #include "ruler.h"
 #include "screenshot.h"
 #include "session.h"
+#include "windows/definition.h"
 
 namespace e2e {
 namespace {
@@ -126,11 +128,14 @@ bool StartupTests(Session& s)
 
     // Wine's default theme: 4-pixel frame and 19-pixel caption; the literal offsets below rest on it.
     CheckEqual("client origin in the window", ClientOriginInWindow(s.ruler), POINT{4, 23});
-    // The definition's client area: 3900, 3270, 5865 x 4425 twips at 15 twips per pixel.
+    // The definition's client area at 15 twips per pixel.
+    const vardek::TwipRect& defined = vardek::Form1Definition().client;
     POINT clientOrigin{0, 0};
     ClientToScreen(s.ruler, &clientOrigin);
-    CheckEqual("client origin on the screen", clientOrigin, POINT{260, 218});
-    CheckEqual("client size", Size(ClientSize(s.ruler)), POINT{391, 295});
+    CheckEqual("client origin on the screen", clientOrigin,
+               POINT{vardek::TwipsToPixels(defined.left, 96), vardek::TwipsToPixels(defined.top, 96)});
+    CheckEqual("client size", Size(ClientSize(s.ruler)),
+               POINT{vardek::TwipsToPixels(defined.width, 96), vardek::TwipsToPixels(defined.height, 96)});
 
     const LONG style = GetWindowLongW(s.ruler, GWL_STYLE);
     const LONG frameStyle = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
