@@ -129,7 +129,7 @@ LabelLook LookOf(const vardek::FormDef& form, std::string_view name, int dpi)
     return look;
 }
 
-Ink InkOnScreen(const RECT& area, COLORREF back)
+Ink InkOnScreen(const RECT& area, COLORREF back, HWND label)
 {
     Ink ink;
     if (IsRectEmpty(&area))
@@ -137,7 +137,7 @@ Ink InkOnScreen(const RECT& area, COLORREF back)
     const ScreenGrab grab(area);
     for (LONG y = area.top; y < area.bottom; ++y)
         for (LONG x = area.left; x < area.right; ++x)
-            if (grab.At({x, y}) != back)
+            if (grab.At({x, y}) != back && !(label && UnderSibling(label, {x, y})))
                 Add(ink, x, y);
     return ink;
 }
@@ -196,7 +196,17 @@ Ink InkAlone(const std::wstring& text, const LabelLook& look)
 
 RECT VisibleClientArea(HWND label)
 {
-    return Intersection(Intersection(ClientOnScreen(label), ClientOnScreen(GetParent(label))), ScreenRect());
+    RECT area = Intersection(Intersection(ClientOnScreen(label), ClientOnScreen(GetParent(label))), ScreenRect());
+    for (HWND above = GetWindow(label, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
+        const RECT r = WindowRect(above);
+        if (!IsWindowVisible(above) || r.top > area.top || r.bottom < area.bottom)
+            continue;
+        if (r.left <= area.left && r.right > area.left)
+            area.left = std::min(r.right, area.right);
+        else if (r.left < area.right && r.right >= area.right)
+            area.right = std::max(r.left, area.left);
+    }
+    return area;
 }
 
 bool CheckTextWhole(const std::string& what, HWND label, const LabelLook& look)
@@ -207,7 +217,7 @@ bool CheckTextWhole(const std::string& what, HWND label, const LabelLook& look)
     const std::wstring caption = TextOf(label);
     const RECT area = VisibleClientArea(label);
     const bool uncovered = Uncovered(label, area);
-    const Ink ink = InkOnScreen(area, look.back);
+    const Ink ink = InkOnScreen(area, look.back, label);
     const Ink alone = InkAlone(caption, look);
     const POINT frameBreak = FrameBreak(label, Intersection(ClientOnScreen(GetParent(label)), ScreenRect()));
     const bool frameWhole = frameBreak.x < 0;

@@ -22,19 +22,20 @@ struct LabelLook {
 };
 LabelLook LookOf(const vardek::FormDef& form, std::string_view name, int dpi);
 
-// The bounding box (right and bottom exclusive) of the pixels unlike `back`; empty when there are none.
+// The bounding box (right and bottom exclusive) of the pixels unlike `back`, leaving out those that
+// windows stacked above the label cover; empty when there are none.
 struct Ink {
     RECT box{};
     int pixels = 0;
     LONG Width() const { return box.right - box.left; }
     LONG Height() const { return box.bottom - box.top; }
 };
-Ink InkOnScreen(const RECT& area, COLORREF back);
+Ink InkOnScreen(const RECT& area, COLORREF back, HWND label);
 // The ink of the text drawn alone into memory with the look's font and colours, at its own origin.
 Ink InkAlone(const std::wstring& text, const LabelLook& look);
 
-// The part of the label's client area that can show on the screen: cut by its parent's client area
-// and by the screen.
+// The part of the label's client area that can show on the screen: cut by its parent's client area,
+// by the screen and by neighbours stacked above it that cover one of its sides.
 RECT VisibleClientArea(HWND label);
 
 // Records one check that the label shows its caption whole (as wide and as tall as drawn alone), with

@@ -90,13 +90,13 @@ bool Snapshot(Session& s, WORD key, POINT white, POINT origin)
     // The picture must show what lay under it, near its corners and in its middle, away from the
     // white square, the view and the origin's guides.
     const RECT picture = VisiblePicture(s.ruler);
-    const RECT view = WindowRect(CoordViewOf(s));
+    const RECT viewRect = WindowRect(CoordViewOf(s));
     const RECT square{white.x - 20, white.y - 20, white.x + 20, white.y + 20};
     const POINT samples[] = {{picture.left + kInset, picture.top + kInset},
                              {(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2},
                              {picture.right - 1 - 2 * kInset, picture.bottom - 1 - 2 * kInset}};
     for (const POINT p : samples)
-        if (!PtInRect(&view, p) && !PtInRect(&square, p) && (key != 'C' || (p.x != origin.x && p.y != origin.y)))
+        if (!PtInRect(&viewRect, p) && !PtInRect(&square, p) && (key != 'C' || (p.x != origin.x && p.y != origin.y)))
             CheckEqual(Format("the snapshot shows the pattern at %s", DescribePoint(p).c_str()), PixelAt(p),
                        pattern.At(p));
     if (!CheckViewDrawnAbove(s, "after the snapshot")) {
