@@ -165,6 +165,10 @@ public:
     virtual void Unload(FormId id) = 0;
 
     virtual void Yield() = 0;
+    // Waits until the desktop has put every window change made so far on the screen. A compositor
+    // may show the old frame for a while after a window hides or changes its shape; a screen copy
+    // that depends on such a change waits for it here. Returns at once without a compositor.
+    virtual void WaitForPresent() = 0;
     // Ends the program there and then: no further handler runs, no unload handler either.
     [[noreturn]] virtual void EndProgram() = 0;
 

@@ -30,4 +30,9 @@ int ScaleForDpi(int pixelsAt96, int dpi)
     return RoundHalfEven(static_cast<double>(pixelsAt96) * dpi / kBaseDpi);
 }
 
+int FontPixelHeight(double points, int dpi)
+{
+    return RoundHalfEven(points * dpi / 72.0);
+}
+
 }  // namespace vardek

@@ -53,4 +53,7 @@ int PixelsToTwips(int pixels, int dpi);
 // A length given in pixels at 96 DPI, scaled to a window at another DPI.
 int ScaleForDpi(int pixelsAt96, int dpi);
 
+// The character height (em) in pixels of a font of this many points at a DPI.
+int FontPixelHeight(double points, int dpi);
+
 }  // namespace vardek

@@ -27,8 +27,9 @@ void Form1::Bind(platform::Form& form)
 
 void Form1::Form_Load()
 {
-    SetTopMost(toolkit_, FormId::Form1, 1);
-    SetTopMost(toolkit_, FormId::Form2, 1);
+    // Nothing shows before the frame is cut: the layout cuts it, then shows the ruler topmost. The
+    // coordinate view never shows at start-up; the layout's reset of the readouts creates it hidden,
+    // and it is closed again, so that the next one opens with fresh readouts.
     Form_Resize();
     toolkit_.Unload(FormId::Form2);
 }

@@ -63,7 +63,10 @@ void Form1::RestoreAfterPause()
     pendingAfterFailedLayout_ = false;
     toolkit_.GetForm(FormId::Form2).Show();
     PlaceCoordView(toolkit_, module1_);
-    if (!Self().Get("Label1").Caption().empty()) {
+    // A snapshot on show is a measurement in progress even before the pointer has written the
+    // coordinate line: right after a snapshot, a restore or a redraw, Label1 is still empty.
+    const bool measuring = !frameCut_ || !Self().Get("Label1").Caption().empty();
+    if (measuring) {
         SetTopMost(toolkit_, FormId::Form1, 0);
         toolkit_.Yield();
         SetTopMost(toolkit_, FormId::Form2, 1);
@@ -95,6 +98,9 @@ void Form1::LayOut()
         control.SetBounds({bounds.left, barTop, bounds.right, barTop + bounds.Height()});
     }
     ClearMeasurement();
+    // Cut before the ruler shows, so that it never appears uncut; the cut after the yield is for
+    // whatever a nested event left.
+    CutFrame();
     SetTopMost(toolkit_, FormId::Form1, 1);
     toolkit_.Yield();
     if (!Self().Get("Label1").Caption().empty()) {
@@ -112,6 +118,9 @@ void Form1::Command2_Click()
     CutFrame();
     Self().Get("Label1").SetCaption("");
     ClearMeasurement();
+    // Cut before the ruler shows, so that it never appears uncut; the cut after the yield is for
+    // whatever a nested event left.
+    CutFrame();
     SetTopMost(toolkit_, FormId::Form1, 1);
     toolkit_.Yield();
     toolkit_.Unload(FormId::Form2);

@@ -11,6 +11,8 @@ void Form1::Command1_Click()
     Self().Get("Command4").SetEnabled(false);
     toolkit_.GetForm(FormId::Form2).Hide();
     toolkit_.Yield();
+    // The view must be off the screen, not only hidden, before the screen is copied.
+    toolkit_.WaitForPresent();
     // Copy first, while the hole is still cut, then give the window its whole region: once the
     // region is back a compositor may show the window's stale surface where the hole was.
     // Nothing yields from here to the second copy.
@@ -111,6 +113,8 @@ void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
         ResetWindowRegion();
         RestoreSnapshot();
     } else {
+        // The hole cut again must be on the screen, not the old snapshot that filled it.
+        toolkit_.WaitForPresent();
         RecordSnapshotPlace();
         CaptureScreen(Picture1());
         ResetWindowRegion();

@@ -55,6 +55,10 @@ struct FontDef {
     bool shiftJisCharset = false;
 };
 
+// A framed label keeps this much blank, in pixels at 96 DPI, between its text and its frame on the
+// left and the right, whatever its alignment.
+inline constexpr int kFramedTextInset = 2;
+
 struct ControlDef {
     Kind kind = Kind::Label;
     std::string_view name;
@@ -68,7 +72,7 @@ struct ControlDef {
     Align align = Align::Left;
     Pointer pointer = Pointer::Default;
     Scale scale = Scale::Pixels;  // picture boxes only
-    bool framed = false;          // labels: a single-line border
+    bool framed = false;          // labels: a single-line border, text kept kFramedTextInset inside it
     bool enabled = true;
     bool visible = true;
     int tabIndex = -1;  // -1: no tab stop
@@ -84,6 +88,11 @@ struct FormDef {
     TwipRect client;  // screen position of the client area, and its size
     bool hasIcon = false;
     bool keyPreview = false;
+    // Whether the form and its controls take text through an input method. Without one, every key
+    // arrives as the key it is, whatever state a Japanese IME is in.
+    bool inputMethod = true;
+    // Shown and hidden with the desktop's transitions.
+    bool animated = true;
     Scale scale = Scale::Pixels;
     FontDef font;
     std::span<const ControlDef> controls;  // stacking order, topmost first

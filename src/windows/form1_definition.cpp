@@ -47,6 +47,8 @@ constexpr FormDef kForm1 = {
     .client = {3900, 3270, 7065, 4425},
     .hasIcon = true,
     .keyPreview = true,
+    // Its keys are commands (G, space, B, N...), never text.
+    .inputMethod = false,
     .scale = Scale::Pixels,
     .font = {.face = "MS UI Gothic", .points = 9.0},
     .controls = kForm1Controls,

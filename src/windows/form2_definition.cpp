@@ -159,6 +159,8 @@ constexpr FormDef kForm2 = {
     .client = {0, 0, 3915, 4005},
     .hasIcon = false,
     .keyPreview = false,
+    // Hidden before every screen copy: it must be gone from the screen at once, not fading out.
+    .animated = false,
     .scale = Scale::Twips,
     .font = {.face = "MS UI Gothic", .points = 9.0},
     .controls = kForm2Controls,

@@ -95,7 +95,7 @@ TEST_F(CoordViewTest, Definition_ViewSizeAndHandPointers)
 {
     world->Run([this] { (void)world->GetForm(FormId::Form2); });
     const auto& view = world->Window(FormId::Form2);
-    EXPECT_EQ(view.ClientSize(), (PixelSize{201, 267}));  // 3015 by 4005 twips
+    EXPECT_EQ(view.ClientSize(), (PixelSize{261, 267}));  // 3915 by 4005 twips
     int hands = 0;
     for (const auto& control : view.Controls()) {
         if (control->Definition().pointer == Pointer::Hand) {

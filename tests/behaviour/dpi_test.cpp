@@ -7,17 +7,17 @@ namespace {
 
 struct DpiCase {
     int dpi;
-    PixelRect x1;    // 600, 2040, 375, 255 twips
+    PixelRect x1;    // 600, 2040, 675, 255 twips
     int barReserve;  // the picture is this much lower than the client
     int barTop;      // the bar stands this far above the client's bottom
 };
 
 // 15, 12, 10 and 7.5 twips per pixel; halves round to even.
 const DpiCase kCases[] = {
-    {96, {40, 136, 65, 153}, 33, 25},
-    {120, {50, 170, 81, 191}, 41, 31},
-    {144, {60, 204, 98, 230}, 50, 38},
-    {192, {80, 272, 130, 306}, 66, 50},
+    {96, {40, 136, 85, 153}, 33, 25},
+    {120, {50, 170, 106, 191}, 41, 31},
+    {144, {60, 204, 128, 230}, 50, 38},
+    {192, {80, 272, 170, 306}, 66, 50},
 };
 
 // The hole is the picture's drawing area, and the snapshot pixel under the pointer is named by
@@ -34,6 +34,7 @@ void ExpectFrameAndReadoutsLineUp(World& world)
 
     world.PressKey(71);
     const PixelPoint pixel = {drawing.left + 30, drawing.top + 20};
+    world.MoveWindow(FormId::Form2, {0, pixel.y + 10});  // out of the way
     world.MovePointer(pixel);
     EXPECT_EQ(world.ControlOf(FormId::Form2, "GX").Caption(), std::to_string(pixel.x));
     EXPECT_EQ(world.ControlOf(FormId::Form2, "GY").Caption(), std::to_string(pixel.y));

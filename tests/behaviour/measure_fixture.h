@@ -12,6 +12,7 @@ namespace vardek::testing {
 
 inline constexpr PixelPoint kWindowCorner = {256, 195};
 inline constexpr PixelPoint kPictureOnScreen = {262, 220};
+inline constexpr PixelPoint kViewAside = {900, 0};
 
 // The desktop beneath: a grey field with a black square from screen (400, 300) to (419, 319).
 inline std::int32_t TestDesktop(PixelPoint p)
@@ -35,6 +36,8 @@ protected:
     {
         ProgramTest::SetUp();
         world->PressKey(71);
+        // The view opens at the screen's corner, over the picture's left edge: the user moves it aside.
+        world->MoveWindow(FormId::Form2, kViewAside);
     }
 
     void PointAt(int x, int y) { world->MovePointer({kPictureOnScreen.x + x, kPictureOnScreen.y + y}); }

@@ -270,9 +270,15 @@ private:
                 if (!IsNumberText(view->Find(name)->Caption())) {
                     return "readout " + std::string(name) + " reads \"" + view->Find(name)->Caption() + "\"";
                 }
+                if (view->Find(name)->CaptionRoom() < 0) {
+                    return "readout " + std::string(name) + " cuts \"" + view->Find(name)->Caption() + "\"";
+                }
             }
         }
         const std::string prev = ruler.Find("Prev")->Caption();
+        if (ruler.Find("Prev")->CaptionRoom() < 0 || ruler.Find("Label1")->CaptionRoom() < 0) {
+            return "the bar cuts \"" + prev + "\" or \"" + ruler.Find("Label1")->Caption() + "\"";
+        }
         const PositionText remembered = ParsePositionText(prev);
         if (FormatPositionText(remembered.x, remembered.y) != prev) {
             return "Prev \"" + prev + "\" does not read back as the point stored";

@@ -1,4 +1,6 @@
 // Restore and redraw of the remembered origin, and the enabling of their buttons.
+#include <stdexcept>
+
 #include "measure_fixture.h"
 
 namespace vardek::testing {
@@ -162,6 +164,57 @@ TEST_F(RedrawTest, Redraw_TakesFreshSnapshotOfChangedDesktop)
 
     world->PressKey(kV);  // a later restore shows the new snapshot
     EXPECT_EQ(view.Point(100, 100), 0x405060);
+}
+
+TEST_F(RestoreTest, FailureInTheMiddleOfRestoreOrRedraw_PointerTrackingComesBack)
+{
+    PointAtScreen(300, 250);
+    Key(kSpace);
+    for (int key : {kV, kC}) {
+        if (key == kC) {
+            Key(kH);
+        }
+        // A window-system call fails at the recall's first yield; the exception leaves the handler.
+        world->DuringNextYield([] { throw std::runtime_error("the window system failed"); });
+        EXPECT_THROW(Key(key), std::runtime_error) << key;
+        world->ForgetDuringYield();
+        EXPECT_EQ(State().TrackingOff, 0) << key;
+
+        Key(keys::kG);  // a fresh snapshot, and the pointer over it is read again
+        PointAtScreen(333 + key, 271);
+        EXPECT_EQ(View("GX"), std::to_string(333 + key)) << key;
+    }
+}
+
+// Right after a snapshot, a restore or a redraw the pointer has not moved yet, so the coordinate
+// line is still empty; minimising and restoring then must not throw the snapshot away.
+TEST_F(RestoreTest, MinimiseBeforeThePointerMoves_KeepsSnapshotOriginAndArrangement)
+{
+    PointAtScreen(300, 250);
+    Key(kSpace);
+    Key(kH);
+    for (int key : {keys::kG, kV, kC}) {
+        SCOPED_TRACE(key);
+        if (key == kC) {
+            Key(kH);
+        }
+        Key(key);
+        ASSERT_EQ(Caption(FormId::Form1, "Label1"), "");
+        const std::int32_t guide = ViewPixel(300 - 262, 5);
+
+        world->Minimize(FormId::Form1);
+        world->Restore(FormId::Form1);
+
+        EXPECT_FALSE(world->Window(FormId::Form1).Shape()->hole.has_value());
+        EXPECT_EQ(ViewPixel(300 - 262, 5), guide);
+        EXPECT_EQ(ViewPixel(400 - 262, 300 - 220), 0x000000);  // the square, as snapped
+        EXPECT_EQ(State().OriginMode, key == keys::kG ? 0 : 1);
+        EXPECT_TRUE(ViewVisible());
+        EXPECT_EQ(world->Window(FormId::Form2).GetBand(), Band::TopMost);
+        EXPECT_EQ(world->Window(FormId::Form1).GetBand(), Band::Normal);
+        PointAtScreen(310, 260);
+        EXPECT_EQ(Caption(FormId::Form1, "Label1"), key == keys::kG ? "(310,260)" : "(310,260) <10,10>");
+    }
 }
 
 }  // namespace

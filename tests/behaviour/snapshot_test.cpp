@@ -9,7 +9,7 @@ using SnapshotTest = MeasureTest;
 TEST_F(SnapshotTest, Capture_CopiesExactlyTheDesktopUnderThePicture)
 {
     const PixelSize image = world->Window(FormId::Form1).Picture("Picture1").ImageSize();
-    ASSERT_EQ(image, (PixelSize{387, 258}));
+    ASSERT_EQ(image, (PixelSize{467, 258}));
     int differing = 0;
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {

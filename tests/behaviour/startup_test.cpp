@@ -12,7 +12,7 @@ TEST_F(StartupTest, Start_EndsAsTopmostSeeThroughFrameWithViewClosed)
     EXPECT_TRUE(ruler.Visible());
     EXPECT_EQ(ruler.GetBand(), Band::TopMost);
     EXPECT_FALSE(world->IsLoaded(FormId::Form2));
-    EXPECT_EQ(world->Creations(FormId::Form2), 1);  // shown for a moment during the load, then closed
+    EXPECT_EQ(world->Creations(FormId::Form2), 1);  // created hidden by the load's layout, then closed
     EXPECT_EQ(program->Shared().Form2Left, 0);
     EXPECT_EQ(program->Shared().Form2Top, 0);
 
@@ -37,12 +37,42 @@ TEST_F(StartupTest, Start_EndsAsTopmostSeeThroughFrameWithViewClosed)
     EXPECT_EQ(state.TrackingOff, 0);
 }
 
+// Every state of the desktop during start-up: the ruler never shows before its frame is cut, and
+// the coordinate view never shows at all.
+TEST(StartupOrder, EveryChangeOnScreen_RulerAlreadyCutViewNeverShown)
+{
+    WorldConfig config;
+    int rulerShown = 0;
+    int rulerShownUncut = 0;
+    int viewShown = 0;
+    config.onWindowChange = [&](const World& world) {
+        const auto* ruler = world.Loaded(FormId::Form1);
+        if (ruler != nullptr && ruler->Visible()) {
+            ++rulerShown;
+            rulerShownUncut += !(ruler->Shape() && ruler->Shape()->hole);
+        }
+        const auto* view = world.Loaded(FormId::Form2);
+        viewShown += view != nullptr && view->Visible();
+    };
+    World world(config);
+    Program program(world);
+    world.Run([&] { program.Start(); });
+
+    EXPECT_GT(rulerShown, 0);
+    EXPECT_EQ(rulerShownUncut, 0);
+    EXPECT_EQ(viewShown, 0);
+    EXPECT_EQ(world.Window(FormId::Form1).GetBand(), Band::TopMost);
+    EXPECT_EQ(world.FocusName(), "Form1.Picture1");
+    EXPECT_EQ(program.Shared().Form2Left, 0);
+    EXPECT_EQ(program.Shared().Form2Top, 0);
+}
+
 TEST_F(StartupTest, Start_PlacesRulerClientFromItsDefinition)
 {
-    // 3900, 3270 twips and 5865 by 4425 twips at 15 twips per pixel.
+    // 3900, 3270 twips and 7065 by 4425 twips at 15 twips per pixel.
     const auto& ruler = world->Window(FormId::Form1);
     EXPECT_EQ(ruler.ClientOrigin(), (PixelPoint{260, 218}));
-    EXPECT_EQ(ruler.ClientSize(), (PixelSize{391, 295}));
+    EXPECT_EQ(ruler.ClientSize(), (PixelSize{471, 295}));
 }
 
 TEST_F(StartupTest, Start_ReadoutsOfARecreatedViewAreZero)

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/headless/form.h"
+#include "platform/headless/text_metrics.h"
 #include "platform/headless/world.h"
 
 namespace vardek::platform::headless {
@@ -46,6 +47,18 @@ void HeadlessControl::SetFocus()
 bool HeadlessControl::HasFocus() const
 {
     return form_.Owner().HasFocus(*this);
+}
+
+int HeadlessControl::CaptionRoom() const
+{
+    constexpr int kBorder = 1;  // a single-line border is one pixel at any DPI
+    const int dpi = form_.Dpi();
+    const FontDef& font = def_.font ? *def_.font : form_.Definition().font;
+    int room = bounds_.Width() - TextWidth(caption_, font, dpi);
+    if (def_.framed) {
+        room -= 2 * (kBorder + ScaleForDpi(kFramedTextInset, dpi));
+    }
+    return room;
 }
 
 bool HeadlessControl::Reachable() const

@@ -32,6 +32,10 @@ public:
     HeadlessForm& Owner() const { return form_; }
     // Can take the focus or a click: shown and enabled, on a shown form.
     bool Reachable() const;
+    // Blank pixels beside the caption as the label draws it in its font at the form's DPI: the
+    // width less a framed label's border and inset on both sides, less the text. Negative when
+    // the caption is cut.
+    int CaptionRoom() const;
     // How many times the caption really changed (a repaint each).
     int CaptionRepaints() const { return captionRepaints_; }
 

@@ -85,6 +85,7 @@ PictureBox& HeadlessForm::Picture(std::string_view name)
 
 void HeadlessForm::Show()
 {
+    const WindowChange change(world_);
     const bool firstShow = !everShown_;
     visible_ = true;
     everShown_ = true;
@@ -101,12 +102,14 @@ void HeadlessForm::Show()
 
 void HeadlessForm::Hide()
 {
+    const WindowChange change(world_);
     visible_ = false;
     world_.Deactivate(*this);
 }
 
 void HeadlessForm::SetBand(Band band)
 {
+    const WindowChange change(world_);
     band_ = band;
     Show();
 }
@@ -132,11 +135,13 @@ PixelPoint HeadlessForm::ClientOrigin() const
 
 void HeadlessForm::MoveTo(PixelPoint outerTopLeft)
 {
+    const WindowChange change(world_);
     outerOrigin_ = outerTopLeft;
 }
 
 void HeadlessForm::SetShape(const WindowShape& shape, bool redraw)
 {
+    const WindowChange change(world_);
     shape_ = shape;
     if (redraw) {
         ++repaintsOnShape_;

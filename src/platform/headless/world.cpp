@@ -38,7 +38,7 @@ private:
 
 }  // namespace
 
-World::World(WorldConfig config) : config_(std::move(config)) {}
+World::World(WorldConfig config) : config_(std::move(config)), compositor_(config_.compositor) {}
 
 World::~World() = default;
 
@@ -331,6 +331,38 @@ int World::Creations(FormId id) const
 
 std::int32_t World::ScreenPixel(PixelPoint screen) const
 {
+    return compositor_.Pixel(screen, [this](PixelPoint p) { return ComposedPixel(p); });
+}
+
+void World::BeforeWindowChange()
+{
+    PixelRect screen = config_.monitors.front().rect;
+    for (const Monitor& monitor : config_.monitors) {
+        screen = {std::min(screen.left, monitor.rect.left), std::min(screen.top, monitor.rect.top),
+                  std::max(screen.right, monitor.rect.right), std::max(screen.bottom, monitor.rect.bottom)};
+    }
+    compositor_.BeforeChange(screen, [this](PixelPoint p) { return ComposedPixel(p); });
+}
+
+void World::AfterWindowChange() const
+{
+    if (config_.onWindowChange) {
+        config_.onWindowChange(*this);
+    }
+}
+
+WindowChange::WindowChange(World& world) : world_(world)
+{
+    world_.BeforeWindowChange();
+}
+
+WindowChange::~WindowChange()
+{
+    world_.AfterWindowChange();
+}
+
+std::int32_t World::ComposedPixel(PixelPoint screen) const
+{
     for (FormId id : zOrder_) {
         const HeadlessForm& form = Window(id);
         if (!form.Covers(screen)) {
@@ -418,15 +450,22 @@ void World::Pump()
     if (ended_) {
         return;
     }
-    try {
-        Drain();
-    } catch (const ProgramEnded&) {
-        queue_.clear();
-        focus_.reset();
-        capture_.reset();
-        active_.reset();
-        zOrder_.clear();
-        forms_.clear();
+    {
+        DepthGuard guard(pumpDepth_);
+        try {
+            Drain();
+        } catch (const ProgramEnded&) {
+            queue_.clear();
+            focus_.reset();
+            capture_.reset();
+            active_.reset();
+            zOrder_.clear();
+            forms_.clear();
+        }
+    }
+    // Time passes between two user inputs: a compositor presents its frame.
+    if (pumpDepth_ == 0) {
+        compositor_.Present();
     }
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/compositor.h"
 #include "platform/headless/form.h"
 #include "platform/toolkit.h"
 
@@ -41,6 +42,24 @@ struct WorldConfig {
     };
     // The colour of window parts that are not a picture (frame, title, bar).
     std::int32_t chrome = 0xC0C0C0;
+    // A compositor, whose screen lags behind the windows until it presents (see Compositor).
+    bool compositor = false;
+    // Called after each change to how a window shows (shown, hidden, moved, restacked, reshaped),
+    // with the desktop as it then is: what a test sees of every state that reaches the screen.
+    std::function<void(const class World&)> onWindowChange = nullptr;
+};
+
+// Brackets a change to how a window shows: the compositor keeps the frame from before it, and
+// the observer sees the desktop after it.
+class WindowChange {
+public:
+    explicit WindowChange(class World& world);
+    ~WindowChange();
+    WindowChange(const WindowChange&) = delete;
+    WindowChange& operator=(const WindowChange&) = delete;
+
+private:
+    class World& world_;
 };
 
 class World final : public Toolkit {
@@ -54,6 +73,7 @@ public:
     bool IsLoaded(FormId id) const override;
     void Unload(FormId id) override;
     void Yield() override;
+    void WaitForPresent() override { compositor_.Present(); }
     [[noreturn]] void EndProgram() override;
     void OpenHelp() override { ++helpOpened_; }
     MonitorFit MonitorFor(const PixelRect& window) const override;
@@ -116,6 +136,9 @@ public:
     void FocusControl(HeadlessControl& control);
     bool HasFocus(const HeadlessControl& control) const;
     void BringToTop(HeadlessForm& form);
+    // Bracket a change to how a window shows (shown, hidden, moved, restacked, reshaped).
+    void BeforeWindowChange();
+    void AfterWindowChange() const;
     // A weak handle: the form instance if it still exists.
     HeadlessForm* Instance(FormId id, int serial) const;
 
@@ -131,6 +154,8 @@ private:
     const Monitor& MonitorOf(const PixelRect& window, bool& overlaps) const;
     void Pump();
     void Drain();
+    // What the windows compose to at a point now, ahead of what a compositor shows.
+    std::int32_t ComposedPixel(PixelPoint screen) const;
 
     WorldConfig config_;
     std::map<FormId, std::function<void(Form&)>> binders_;
@@ -151,6 +176,8 @@ private:
     int helpOpened_ = 0;
     int serials_ = 0;
     int yieldDepth_ = 0;
+    int pumpDepth_ = 0;
+    Compositor compositor_;
     bool ended_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/win32/form.h"
+#include "platform/win32/label_paint.h"
 #include "platform/win32/slots.h"
 #include "platform/win32/text.h"
 
@@ -210,6 +211,9 @@ StandardControl::StandardControl(Win32Form& form, const ControlDef& def, HWND pa
                           rect.left, rect.top, rect.Width(), rect.Height(), parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     window_ = Window(window);
+    if (window && def.kind == Kind::Label) {
+        PaintLabelItself(window);
+    }
     ApplyFont(form.FontFor(def));
 }
 

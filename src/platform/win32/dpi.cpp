@@ -43,7 +43,7 @@ RECT OuterRectForClient(const RECT& client, DWORD style, DWORD exStyle, int dpi)
 
 int FontHeightForPoints(double points, int dpi)
 {
-    return -RoundHalfEven(points * dpi / 72.0);
+    return -FontPixelHeight(points, dpi);
 }
 
 int SystemMetricForDpi(int index, int dpi)

@@ -1,8 +1,11 @@
 #include "platform/win32/form.h"
 
+#include <imm.h>
+
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/win32/compositor.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/picture_box.h"
 #include "platform/win32/text.h"
@@ -57,6 +60,15 @@ Win32Form::Win32Form(Win32Toolkit& toolkit, FormId id, const FormDef& def) : too
     PlaceClientArea();
     CreateFonts();
     CreateControls();
+    if (!def.inputMethod) {
+        // Keys, not text: without an input context a Japanese IME that is switched on cannot turn
+        // letters and space into VK_PROCESSKEY. Children created later would need the same.
+        ::ImmAssociateContextEx(window, nullptr, 0);
+        ::ImmAssociateContextEx(window, nullptr, IACE_CHILDREN);
+    }
+    if (!def.animated) {
+        DisableShowAnimations(window);
+    }
     if (def.hasIcon) {
         auto icon = [&](int metric) {
             const int size = SystemMetricForDpi(metric, dpi_);
@@ -334,9 +346,11 @@ int Win32Form::Dpi() const
 
 void Win32Form::SetShape(const WindowShape& shape, bool redraw)
 {
-    if (!window_) {
+    // The same region again changes nothing on the screen; setting it would still repaint the window.
+    if (!window_ || shape_ == shape) {
         return;
     }
+    shape_ = shape;
     const PixelRect& o = shape.outer;
     Region outer(::CreateRectRgn(o.left, o.top, o.right, o.bottom));
     Region result;

@@ -5,6 +5,7 @@
 #include "platform/win32/windows_api.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/toolkit.h"
@@ -67,6 +68,7 @@ private:
     void OnActivate(WPARAM wParam, LPARAM lParam);
     void OnSize(WPARAM type);
     void OnDpiChanged(int newDpi, const RECT& suggested);
+    LRESULT HasInputContext(HWND target) const;
     ControlPart& Find(std::string_view name) const;
 
     struct FontEntry {
@@ -88,6 +90,7 @@ private:
     bool everActivated_ = false;
     UINT lastSizeType_ = SIZE_RESTORED;
     PixelSize lastClientSize_;
+    std::optional<WindowShape> shape_;  // the region last given to the window
 };
 
 }  // namespace vardek::platform::win32

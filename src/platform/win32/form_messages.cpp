@@ -1,5 +1,9 @@
 // The form's window procedure: reflection to controls, queued resize and activate events, the
 // pointer over controls, painting of background items, Tab moves and display scaling changes.
+#include "platform/win32/windows_api.h"
+
+#include <imm.h>
+
 #include <algorithm>
 #include <functional>
 
@@ -231,10 +235,25 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case kMsgLiveHandleCount:
             return LiveHandleCount(static_cast<int>(wParam));
+        case kMsgHasInputContext:
+            return HasInputContext(reinterpret_cast<HWND>(wParam));
         default:
             break;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Win32Form::HasInputContext(HWND target) const
+{
+    if (toolkit_.FormForWindow(target) == nullptr) {
+        return -1;
+    }
+    HIMC context = ::ImmGetContext(target);
+    if (context == nullptr) {
+        return 0;
+    }
+    ::ImmReleaseContext(target, context);
+    return 1;
 }
 
 }  // namespace vardek::platform::win32

@@ -16,4 +16,9 @@ inline constexpr UINT kMsgQueuedActivate = WM_APP + 2;
 // or -1 for an unknown kind.
 inline constexpr UINT kMsgLiveHandleCount = WM_APP + 100;
 
+// Sent to either form window: wParam is a window of the program; the result is 1 when that window
+// has an input-method context, 0 when keys reach it with no input method, -1 when it is not one of
+// the program's windows. Another process cannot ask the input method this itself.
+inline constexpr UINT kMsgHasInputContext = WM_APP + 101;
+
 }  // namespace vardek::platform::win32

@@ -64,6 +64,18 @@ void Win32Toolkit::Deliver(MSG& message)
     }
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
+    // Captions written by the handler only invalidated their labels: each form paints them now,
+    // in one pass, instead of once per caption.
+    PaintForms();
+}
+
+void Win32Toolkit::PaintForms()
+{
+    for (const auto& form : forms_) {
+        if (form && form->Hwnd()) {
+            ::RedrawWindow(form->Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    }
 }
 
 bool Win32Toolkit::PreviewKey(const MSG& message)

@@ -29,6 +29,7 @@ public:
     bool IsLoaded(FormId id) const override;
     void Unload(FormId id) override;
     void Yield() override;
+    void WaitForPresent() override;
     [[noreturn]] void EndProgram() override;
     void OpenHelp() override;
     MonitorFit MonitorFor(const PixelRect& window) const override;
@@ -51,6 +52,7 @@ private:
     // Key preview, Tab moves and the focused control's key slot, then the usual dispatch.
     void Deliver(MSG& message);
     bool PreviewKey(const MSG& message);
+    void PaintForms();
     void DropUnloadedForms();
 
     HINSTANCE instance_;

@@ -1,0 +1,38 @@
+// A compositor for the in-memory desktop. With one, the screen lags behind the windows: the first
+// window change after a present freezes the frame that was on show, and screen reads see that frame
+// until the next present. It presents when the program waits for it and between two user inputs.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/units.h"
+
+namespace vardek::platform::headless {
+
+class Compositor {
+public:
+    using Compose = std::function<std::int32_t(PixelPoint)>;
+
+    explicit Compositor(bool on) : on_(on) {}
+
+    // A window is about to change how it shows: keep the frame on show over the area, if none is kept.
+    void BeforeChange(const PixelRect& area, const Compose& compose);
+    void Present() { shown_.reset(); }
+    // What the screen shows at a point: the frame kept, or what the windows compose to now.
+    std::int32_t Pixel(PixelPoint screen, const Compose& compose) const;
+    bool Lagging() const { return shown_.has_value(); }
+
+private:
+    struct Frame {
+        PixelRect area;
+        std::vector<std::int32_t> pixels;
+    };
+
+    bool on_;
+    std::optional<Frame> shown_;
+};
+
+}  // namespace vardek::platform::headless
