@@ -84,6 +84,7 @@ int wmain(int argc, wchar_t** argv)
         e2e::MinimiseTests(session);
         e2e::HelpKeyTests(session);
         e2e::SnapshotTests(session);
+        e2e::InputContextTests(session);
         e2e::ReadoutTests(session);
         e2e::RestoreAndCollectTests(session);
         e2e::RedrawTests(session);
