@@ -163,16 +163,6 @@ std::vector<HWND> Children(HWND parent)
     return found;
 }
 
-HWND ControlByCaption(HWND parent, const std::wstring& className, const std::wstring& caption)
-{
-    for (HWND child : Children(parent)) {
-        if (CompareStringOrdinal(ClassOf(child).c_str(), -1, className.c_str(), -1, TRUE) == CSTR_EQUAL &&
-            TextOf(child) == caption)
-            return child;
-    }
-    return nullptr;
-}
-
 void DumpWindow(HWND window)
 {
     const RECT r = WindowRect(window);

@@ -151,6 +151,19 @@ bool StartupTests(Session& s)
           "\"復元\" is shown and disabled");
     if (bar.prev)
         CheckEqual("the origin label", TextOf(bar.prev), kPrevInitial);
+    // The controls are found by id: their classes and captions tell that the ids are the right ones.
+    const auto classIs = [](HWND window, const wchar_t* name) {
+        return CompareStringOrdinal(ClassOf(window).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
+    };
+    const std::pair<HWND, const std::wstring*> buttons[] = {{bar.copy, &kCopyCaption},
+                                                            {bar.cancel, &kCancelCaption},
+                                                            {bar.redraw, &kRedrawCaption},
+                                                            {bar.restore, &kRestoreCaption}};
+    for (const auto& [button, caption] : buttons)
+        CHECK(classIs(button, L"Button") && TextOf(button) == *caption, "the button %s is found by its id: %s %s",
+              DescribeText(*caption).c_str(), Utf8(ClassOf(button)).c_str(), DescribeText(TextOf(button)).c_str());
+    CHECK(classIs(bar.prev, L"Static") && classIs(bar.coordLine, L"Static"),
+          "the origin label and the coordinate line are labels");
     CheckBareFrame(s);
     CheckEqual("the picture has the keyboard focus", FocusOf(s.ruler), FindPicture(s.ruler));
     RequestScreenshot(L"startup");
