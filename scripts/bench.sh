@@ -40,7 +40,7 @@ echo "== vardek.exe beside the baseline (Wine virtual desktop $VARDEK_SCREEN_SIZ
 status=0
 # shellcheck disable=SC2086  # the extra options are words on purpose
 timeout -k 10 900 wine explorer "/desktop=vardek-bench,$VARDEK_SCREEN_SIZE" "$win32/bench/vardek-bench.exe" \
-    --exe "$(vardek_winpath "$win32/src/platform/win32/vardek.exe")" \
+    --exe "$(vardek_winpath "$win32/src/program/vardek.exe")" \
     --baseline "$(vardek_winpath "$win32/bench/vardek-baseline.exe")" ${VARDEK_BENCH_ARGS:-} 2>&1 |
     tee -a "$log" || status=$?
 grep -aq '^bench: done' "$log" || { echo "bench: the driver did not finish (exit status $status)"; exit 1; }

@@ -9,7 +9,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/wine-env.sh"
 
-exe="${VARDEK_EXE:-$root/build/mingw/src/platform/win32/vardek.exe}"
+exe="${VARDEK_EXE:-$root/build/mingw/src/program/vardek.exe}"
 driver="${VARDEK_E2E:-$root/build/mingw/tests/e2e/vardek-e2e.exe}"
 shots="$root/build/screenshots"
 log="${VARDEK_E2E_LOG:-$root/build/e2e.log}"

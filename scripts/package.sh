@@ -24,7 +24,7 @@ zip="$tree/$name.zip"
 rm -f "$zip"
 cmake --build "$tree" -j2 --target vardek
 # The screenshots must show this very program, not an older build.
-exe="$tree/src/platform/win32/vardek.exe"
+exe="$tree/src/program/vardek.exe"
 for shot in startup measurement collection; do
     [[ "$shots/$shot.png" -nt "$exe" ]] || fail "$shots/$shot.png is older than $exe (run scripts/e2e.sh first)"
 done

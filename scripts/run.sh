@@ -9,7 +9,7 @@ cd "$root"
 bash scripts/install-deps.sh
 bash scripts/build.sh
 source scripts/wine-env.sh
-exe="${VARDEK_EXE:-$root/build/mingw/src/platform/win32/vardek.exe}"
+exe="${VARDEK_EXE:-$root/build/mingw/src/program/vardek.exe}"
 
 if [[ -n "${DISPLAY:-}" ]]; then
     vardek_wine_prefix

@@ -48,6 +48,6 @@ extra=(-extra-arg=--target=x86_64-w64-mingw32)
 while read -r dir; do
     extra+=("-extra-arg=-isystem$dir")
 done < <(echo | "$compiler" -xc++ -E -v - 2>&1 | sed -n 's/^ \(.*\/c++.*\)$/\1/p')
-tidy "$mingw" 'src/platform/win32|tests/e2e' 'Win32 toolkit and end-to-end driver' "${extra[@]}"
+tidy "$mingw" 'src/platform/win32|src/program|tests/e2e' 'Win32 toolkit and end-to-end driver' "${extra[@]}"
 
 exit "$status"

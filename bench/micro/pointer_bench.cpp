@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "app/program.h"
-#include "platform/headless/world.h"
+#include "program/program.h"
+#include "platform/headless/toolkit.h"
 
 namespace {
 

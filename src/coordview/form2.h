@@ -23,15 +23,15 @@ public:
     void Bind(platform::Form& form);
 
     // Lifecycle (form2.cpp).
-    void Form_Load();
-    void Form_Activate();
-    void Form_Unload();
+    void Form_Load();      // open at the remembered place
+    void Form_Activate();  // hand the keyboard back to the ruler's picture
+    void Form_Unload();    // remember the place
 
     // Value collection and the clipboard (collection.cpp).
     void AppendValue(std::string_view value);
-    void ValueLabel_Click(std::string_view label);
-    void Command1_Click();
-    void Command4_Click();
+    void ValueLabel_Click(std::string_view label);  // a readout's value onto Text1
+    void Command1_Click();                          // クリア: empty Text1 (the label Label17 runs it too)
+    void Command4_Click();  // コピー: Text1 onto the clipboard (the label Label18 runs it too)
 
 private:
     platform::Form& Self() { return toolkit_.GetForm(platform::FormId::Form2); }

@@ -48,12 +48,16 @@ int RoundHalfEven(double value);
 // Twips per pixel at a DPI: 15 at 96, 12 at 120, 10 at 144, 7.5 at 192.
 double TwipsPerPixel(int dpi);
 int TwipsToPixels(int twips, int dpi);
-int PixelsToTwips(int pixels, int dpi);
 
 // A length given in pixels at 96 DPI, scaled to a window at another DPI.
 int ScaleForDpi(int pixelsAt96, int dpi);
 
 // The character height (em) in pixels of a font of this many points at a DPI.
 int FontPixelHeight(double points, int dpi);
+
+// Clamp to the type's range instead of wrapping: every small field of the ruler's state goes
+// through these. Saturate32 rounds halves to even first; NaN gives 0.
+std::int16_t Saturate16(std::int64_t value);
+std::int32_t Saturate32(double value);
 
 }  // namespace vardek

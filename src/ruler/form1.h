@@ -42,31 +42,31 @@ public:
     bool FrameCut() const { return frameCut_; }
 
     // Start-up, activation, the ruler's own keys and closing.
-    void Form_Load();
-    void Form_Activate();
-    void Form_KeyDown(const platform::KeyEvent& key);
-    void Form_Unload();
+    void Form_Load();                                  // start-up: lay out, cut the frame, show the ruler topmost
+    void Form_Activate();                              // the keyboard goes to Picture1
+    void Form_KeyDown(const platform::KeyEvent& key);  // key preview: F1 help, G snapshot
+    void Form_Unload();                                // closing the ruler ends the program
 
     // Layout and the see-through frame.
-    void Form_Resize();
-    void CutFrame();
-    void Command2_Click();
+    void Form_Resize();     // lay out, cut the frame; minimise and restore
+    void CutFrame();        // the see-through hole over Picture1
+    void Command2_Click();  // 取り消し: cancel back to the see-through frame
 
     // Snapshot and guide lines.
-    void Command1_Click();
-    void Combo1_Click();
+    void Command1_Click();  // 写す: snapshot of the screen under the opening
+    void Combo1_Click();    // hidden: recall the origin its text names
     void RecallOrigin(std::string_view text, SnapshotSource source);
     void PlaceOrigin();
     void DrawGuides(Colour colour);
 
     // Restore and redraw.
-    void Command3_Click();
-    void Command4_Click();
+    void Command3_Click();  // 復元: the remembered origin on the stored snapshot
+    void Command4_Click();  // 再描写: the remembered origin on a fresh snapshot
 
     // Pointer readouts and keyboard control over the picture.
-    void Picture1_MouseMove(const platform::MouseEvent& event);
-    void Picture1_MouseDown(const platform::MouseEvent& event);
-    void Picture1_KeyDown(const platform::KeyEvent& key);
+    void Picture1_MouseMove(const platform::MouseEvent& event);  // readouts of the pointer
+    void Picture1_MouseDown(const platform::MouseEvent& event);  // sample the colour clicked
+    void Picture1_KeyDown(const platform::KeyEvent& key);        // space, B, arrows, N, V, C, H
     void SplitColor(std::int32_t colour);
 
 private:

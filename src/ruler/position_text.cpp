@@ -42,22 +42,6 @@ std::string ThreeDigits(std::int64_t value)
 
 }  // namespace
 
-std::int16_t Saturate16(std::int64_t value)
-{
-    return static_cast<std::int16_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int16_t>::min(),
-                                                              std::numeric_limits<std::int16_t>::max()));
-}
-
-std::int32_t Saturate32(double value)
-{
-    if (std::isnan(value)) {
-        return 0;
-    }
-    const double rounded = std::nearbyint(value);
-    return static_cast<std::int32_t>(std::clamp(rounded, static_cast<double>(std::numeric_limits<std::int32_t>::min()),
-                                                static_cast<double>(std::numeric_limits<std::int32_t>::max())));
-}
-
 PositionText ParsePositionText(std::string_view text)
 {
     PositionText point;

@@ -4,7 +4,7 @@
 
 #include "platform/headless/form.h"
 #include "platform/headless/text_metrics.h"
-#include "platform/headless/world.h"
+#include "platform/headless/toolkit.h"
 
 namespace vardek::platform::headless {
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/headless/world.h"
+#include "platform/headless/toolkit.h"
 
 namespace vardek::platform::headless {
 

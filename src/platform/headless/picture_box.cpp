@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "platform/headless/form.h"
-#include "platform/headless/world.h"
+#include "platform/headless/toolkit.h"
 
 namespace vardek::platform::headless {
 

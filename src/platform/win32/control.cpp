@@ -4,8 +4,8 @@
 
 #include "platform/win32/form.h"
 #include "platform/win32/label_paint.h"
-#include "platform/win32/slots.h"
 #include "platform/win32/text.h"
+#include "platform/win32/toolkit.h"
 
 namespace vardek::platform::win32 {
 
@@ -140,13 +140,12 @@ bool WindowedControl<Base>::HasFocus() const
 }
 
 template <typename Base>
-void WindowedControl<Base>::Rescale(int oldDpi, int newDpi)
+void WindowedControl<Base>::Rescale(int newDpi)
 {
     if (!window_) {
         return;
     }
     // From the twips again, as at creation; the layout that follows moves what it owns.
-    (void)oldDpi;
     const PixelRect rect = DefinitionRectInPixels(def_, newDpi);
     ::SetWindowPos(window_.get(), nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
@@ -224,7 +223,7 @@ void StandardControl::OnCommand(int notification)
                          (def_.kind == Kind::Label && (notification == STN_CLICKED || notification == STN_DBLCLK)) ||
                          (def_.kind == Kind::ComboBox && notification == CBN_SELCHANGE);
     if (clicked) {
-        RunSlot(onClick);
+        form_.Toolkit().RunSlot()(onClick);
     }
 }
 

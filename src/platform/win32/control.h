@@ -32,7 +32,7 @@ public:
     virtual HBRUSH OnControlColour(HDC /*dc*/) { return nullptr; }
     virtual void DestroyWindow() {}
     // The form moved to a monitor of another DPI: scale position, size and font.
-    virtual void Rescale(int oldDpi, int newDpi) = 0;
+    virtual void Rescale(int newDpi) = 0;
     virtual void ApplyFont(HFONT /*font*/) {}
 };
 
@@ -61,7 +61,7 @@ public:
     const ControlDef& Definition() const override { return def_; }
     HWND Hwnd() const override { return window_.get(); }
     void DestroyWindow() override { window_.reset(); }
-    void Rescale(int oldDpi, int newDpi) override;
+    void Rescale(int newDpi) override;
     void ApplyFont(HFONT font) override;
 
 protected:

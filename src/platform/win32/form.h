@@ -44,6 +44,7 @@ public:
     void SetShape(const WindowShape& shape, bool redraw) override;
 
     HWND Hwnd() const { return window_.get(); }
+    Win32Toolkit& Toolkit() const { return toolkit_; }
     const FormDef& Definition() const { return def_; }
     int CurrentDpi() const { return dpi_; }
     // The font a control draws with: its own, or the form's.

@@ -10,45 +10,26 @@
 #include "platform/win32/form.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/messages.h"
-#include "platform/win32/slots.h"
 #include "platform/win32/toolkit.h"
 #include "platform/win32/windowless.h"
 
 namespace vardek::platform::win32 {
-namespace {
-
-// Labels never take the focus, whatever tab index they carry.
-bool CanTakeFocus(const ControlDef& def)
-{
-    return def.tabIndex >= 0 && def.kind != Kind::Label && !IsWindowless(def);
-}
-
-}  // namespace
 
 bool Win32Form::MoveFocusByTab(bool backwards)
 {
-    std::vector<std::pair<int, HWND>> order;
+    HWND focus = ::GetFocus();
+    std::vector<TabCandidate> candidates;
     for (const auto& part : controls_) {
         HWND window = part->Hwnd();
-        if (CanTakeFocus(part->Definition()) && window && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
-            order.emplace_back(part->Definition().tabIndex, window);
-        }
+        candidates.push_back({.def = &part->Definition(),
+                              .canTakeFocus = window && ::IsWindowVisible(window) && ::IsWindowEnabled(window),
+                              .focused = window && window == focus});
     }
-    if (order.empty()) {
+    const int next = NextTabStop(candidates, backwards);
+    if (next < 0) {
         return false;
     }
-    std::sort(order.begin(), order.end());
-    auto* const focus = ::GetFocus();
-    auto current = std::find_if(order.begin(), order.end(), [&](auto& entry) { return entry.second == focus; });
-    const int count = static_cast<int>(order.size());
-    int next = 0;
-    if (current == order.end()) {
-        next = backwards ? count - 1 : 0;
-    } else {
-        const int index = static_cast<int>(current - order.begin());
-        next = (index + (backwards ? count - 1 : 1)) % count;
-    }
-    ::SetFocus(order[next].second);
+    ::SetFocus(controls_[static_cast<std::size_t>(next)]->Hwnd());
     return true;
 }
 
@@ -132,7 +113,7 @@ void Win32Form::OnDpiChanged(int newDpi, const RECT& suggested)
     if (newDpi > 0 && newDpi != oldDpi) {
         dpi_ = newDpi;
         for (const auto& part : controls_) {
-            part->Rescale(oldDpi, newDpi);
+            part->Rescale(newDpi);
         }
         CreateFonts();
         ::InvalidateRect(window_.get(), nullptr, TRUE);
@@ -175,7 +156,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
         case WM_CLOSE:
             // Through the toolkit, so that the unload handler runs; the ruler's ends the program.
-            RunSlot(std::function<void()>([this] { toolkit_.Unload(id_); }));
+            toolkit_.RunSlot()(std::function<void()>([this] { toolkit_.Unload(id_); }));
             return 0;
         case WM_COMMAND:
             if (ControlPart* part = PartForWindow(reinterpret_cast<HWND>(lParam))) {
@@ -228,10 +209,10 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case kMsgQueuedResize:
-            RunSlot(onResize);
+            toolkit_.RunSlot()(onResize);
             return 0;
         case kMsgQueuedActivate:
-            RunSlot(onActivate);
+            toolkit_.RunSlot()(onActivate);
             return 0;
         case kMsgLiveHandleCount:
             return LiveHandleCount(static_cast<int>(wParam));

@@ -25,17 +25,4 @@ int LiveHandleCount(int kind)
     return g_liveCounts[kind];
 }
 
-HandleCounts LiveHandleCounts()
-{
-    return {
-        .windows = g_liveCounts[static_cast<int>(HandleKind::Window)],
-        .dcs = g_liveCounts[static_cast<int>(HandleKind::Dc)],
-        .bitmaps = g_liveCounts[static_cast<int>(HandleKind::Bitmap)],
-        .brushes = g_liveCounts[static_cast<int>(HandleKind::Brush)],
-        .pens = g_liveCounts[static_cast<int>(HandleKind::Pen)],
-        .fonts = g_liveCounts[static_cast<int>(HandleKind::Font)],
-        .regions = g_liveCounts[static_cast<int>(HandleKind::Region)],
-    };
-}
-
 }  // namespace vardek::platform::win32

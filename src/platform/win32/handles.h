@@ -13,17 +13,6 @@ namespace vardek::platform::win32 {
 enum class HandleKind { Window, Dc, Bitmap, Brush, Pen, Font, Region };
 inline constexpr int kHandleKindCount = 7;
 
-struct HandleCounts {
-    int windows = 0;
-    int dcs = 0;
-    int bitmaps = 0;
-    int brushes = 0;
-    int pens = 0;
-    int fonts = 0;
-    int regions = 0;
-};
-
-HandleCounts LiveHandleCounts();
 // One count by its HandleKind number (0 windows ... 6 regions); -1 for any other number.
 int LiveHandleCount(int kind);
 

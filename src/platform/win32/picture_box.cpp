@@ -6,7 +6,7 @@
 #include "platform/win32/colours.h"
 #include "platform/win32/form.h"
 #include "platform/win32/input.h"
-#include "platform/win32/slots.h"
+#include "platform/win32/toolkit.h"
 #include "platform/win32/windowless.h"
 
 namespace vardek::platform::win32 {
@@ -182,7 +182,7 @@ void Win32PictureBox::OnButtonDown(LPARAM position, int button, WPARAM keys)
     }
     // Moves keep coming while a button is held, also beyond the picture's edge.
     ::SetCapture(window);
-    RunSlot(onMouseDown, MouseAt(position, button, keys));
+    form_.Toolkit().RunSlot()(onMouseDown, MouseAt(position, button, keys));
 }
 
 LRESULT CALLBACK Win32PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -226,7 +226,7 @@ LRESULT Win32PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam,
         case WM_GETDLGCODE:
             return DLGC_WANTALLKEYS;
         case WM_MOUSEMOVE:
-            RunSlot(onMouseMove, MouseAt(lParam, ButtonsHeld(wParam), wParam));
+            form_.Toolkit().RunSlot()(onMouseMove, MouseAt(lParam, ButtonsHeld(wParam), wParam));
             return 0;
         case WM_LBUTTONDOWN:
             OnButtonDown(lParam, 1, wParam);

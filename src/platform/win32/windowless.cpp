@@ -110,7 +110,7 @@ void WindowlessControl::SetBackColour(Colour colour)
     }
 }
 
-void WindowlessControl::Rescale(int /*oldDpi*/, int newDpi)
+void WindowlessControl::Rescale(int newDpi)
 {
     // From the twips again, not scaled from the old pixels, so that rounding never accumulates.
     PlaceFromDefinition(newDpi);

@@ -40,7 +40,7 @@ public:
     Control& Public() override { return *this; }
     const ControlDef& Definition() const override { return def_; }
     HWND Hwnd() const override { return nullptr; }
-    void Rescale(int oldDpi, int newDpi) override;
+    void Rescale(int newDpi) override;
     void PlaceFromDefinition(int dpi);
 
     void Paint(HDC dc) const;

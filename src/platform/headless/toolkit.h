@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/form_rules.h"
 #include "platform/headless/compositor.h"
 #include "platform/headless/form.h"
 #include "platform/toolkit.h"
@@ -82,7 +83,7 @@ public:
     bool SetClipboardText(std::string_view text) override;
 
     // Entry points for tests. Each queues what a real desktop would queue, then pumps until
-    // nothing is pending. Start runs a function inside the pump (the program's start-up).
+    // nothing is pending. Run runs a function inside the pump (the program's start-up).
     void Run(const std::function<void()>& entry);
     void PressKey(int keyCode, int shift = 0);
     void Click(FormId id, std::string_view name);
@@ -119,11 +120,12 @@ public:
     std::int32_t ScreenPixel(PixelPoint screen) const;
     int HelpOpened() const { return helpOpened_; }
     bool Ended() const { return ended_; }
-    bool OtherProgramActive() const { return otherProgramActive_; }
     const std::string& Clipboard() const { return clipboard_; }
     void HoldClipboard(bool held) { clipboardHeld_ = held; }
-    int YieldDepth() const { return yieldDepth_; }
     int Creations(FormId id) const;
+    // What the handlers threw: the program goes on, as the real one does, and the test looks here.
+    const std::vector<std::string>& SlotFailures() const { return slotFailures_; }
+    std::vector<std::string> TakeSlotFailures() { return std::exchange(slotFailures_, {}); }
     const WorldConfig& Config() const { return config_; }
     int MonitorDpi(const Monitor& monitor) const { return monitor.dpi != 0 ? monitor.dpi : config_.dpi; }
     // The DPI of the monitor a rectangle overlaps most (or is nearest to).
@@ -154,12 +156,13 @@ private:
     const Monitor& MonitorOf(const PixelRect& window, bool& overlaps) const;
     void Pump();
     void Drain();
+    std::unique_ptr<HeadlessForm> MakeForm(FormId id, const FormDef& def);
+    void TakeDown(HeadlessForm& form);
+    void MoveFocusByTab(FormId id, int serial, bool backwards);
     // What the windows compose to at a point now, ahead of what a compositor shows.
     std::int32_t ComposedPixel(PixelPoint screen) const;
 
     WorldConfig config_;
-    std::map<FormId, std::function<void(Form&)>> binders_;
-    std::map<FormId, std::unique_ptr<HeadlessForm>> forms_;
     std::map<FormId, int> creations_;
     std::vector<FormId> zOrder_;  // top first
     std::deque<std::function<void()>> queue_;
@@ -175,9 +178,11 @@ private:
     bool clipboardHeld_ = false;
     int helpOpened_ = 0;
     int serials_ = 0;
-    int yieldDepth_ = 0;
     int pumpDepth_ = 0;
     Compositor compositor_;
+    std::vector<std::string> slotFailures_;
+    SlotRunner runSlot_;
+    FormTable<HeadlessForm> forms_;
     bool ended_ = false;
 };
 

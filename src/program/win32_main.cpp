@@ -4,7 +4,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "platform/win32/toolkit.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/)
