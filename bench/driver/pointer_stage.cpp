@@ -7,6 +7,7 @@
 
 #include "../../tests/e2e/desktop.h"
 #include "../../tests/e2e/ruler.h"
+#include "../common/baseline_window.h"
 #include "session.h"
 
 namespace vardek::bench {
@@ -18,17 +19,6 @@ constexpr SIZE kClient = {700, 500};
 constexpr POINT kCorner = {40, 40};
 // Where the coordinate view is put out of the way of the moves.
 constexpr POINT kViewPlace = {1300, 700};
-
-HWND ChildAt(HWND parent, POINT topLeft)
-{
-    for (HWND child : e2e::Children(parent)) {
-        const RECT r = e2e::RectInParentClient(child);
-        if (r.left == topLeft.x && r.top == topLeft.y) {
-            return child;
-        }
-    }
-    return nullptr;
-}
 
 POINT ClientOrigin(HWND window)
 {
@@ -182,8 +172,9 @@ void PointerStage(Session& s, int moves)
     SetWindowPos(view, nullptr, kViewPlace.x, kViewPlace.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     e2e::Settle(view);
 
-    const Readouts vardekReadouts{{e2e::FindBar(s.ruler).coordLine, ChildAt(view, {48, 8}), ChildAt(view, {120, 8})}};
-    HWND echo = ChildAt(s.baselineWindow, {354, 328});
+    const Readouts vardekReadouts{
+        {e2e::FindBar(s.ruler).coordLine, e2e::ViewControl(view, "GX"), e2e::ViewControl(view, "GY")}};
+    HWND echo = GetDlgItem(s.baselineWindow, kBaselineEchoId);
     const Readouts baselineReadouts{{echo}};
     for (HWND w : vardekReadouts.windows) {
         if (!w || !echo) {
@@ -223,7 +214,7 @@ void KeyStage(Session& s, int repetitions)
 {
     // Runs on the snapshot PointerStage left, away from the guide lines, over the even field.
     HWND view = CoordView(s);
-    HWND gx = view ? ChildAt(view, {48, 8}) : nullptr;
+    HWND gx = e2e::ViewControl(view, "GX");
     if (!gx || !e2e::Activate(s.ruler)) {
         PrintNote("keys: no snapshot or no foreground");
         return;

@@ -4,6 +4,7 @@
 
 #include "../../src/platform/win32/messages.h"
 #include "../../tests/e2e/ruler.h"
+#include "../common/baseline_window.h"
 
 namespace vardek::bench {
 
@@ -18,7 +19,7 @@ bool StartSession(Session& s, const Programs& programs)
             return s.ruler && HoleCut(s.ruler);
         },
         15000);
-    SpinUntil([&] { return (s.baselineWindow = VisibleWindowTitled(s.baseline.Id(), L"Vardek Baseline")) != nullptr; },
+    SpinUntil([&] { return (s.baselineWindow = VisibleWindowTitled(s.baseline.Id(), kBaselineTitle)) != nullptr; },
               15000);
     if (!s.ruler || !s.baselineWindow) {
         return false;

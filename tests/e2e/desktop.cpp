@@ -163,16 +163,6 @@ std::vector<HWND> Children(HWND parent)
     return found;
 }
 
-HWND ControlByCaption(HWND parent, const std::wstring& className, const std::wstring& caption)
-{
-    for (HWND child : Children(parent)) {
-        if (CompareStringOrdinal(ClassOf(child).c_str(), -1, className.c_str(), -1, TRUE) == CSTR_EQUAL &&
-            TextOf(child) == caption)
-            return child;
-    }
-    return nullptr;
-}
-
 void DumpWindow(HWND window)
 {
     const RECT r = WindowRect(window);
@@ -346,6 +336,21 @@ HWND FocusOf(HWND window)
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
         return nullptr;
     return info.hwndFocus;
+}
+
+std::wstring ClipboardText()
+{
+    std::wstring text = L"<none>";
+    if (!OpenClipboard(nullptr))
+        return L"<busy>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
 
 }  // namespace e2e

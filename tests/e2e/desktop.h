@@ -44,8 +44,6 @@ std::vector<HWND> TopLevelWindows(DWORD pid);
 HWND FindTopLevel(DWORD pid, const std::wstring& title, bool visibleOnly);
 // Direct children, in stacking order from the top.
 std::vector<HWND> Children(HWND parent);
-// The child of a given window class (case-insensitive) and exact caption, or null.
-HWND ControlByCaption(HWND parent, const std::wstring& className, const std::wstring& caption);
 void DumpWindow(HWND window);
 
 RECT WindowRect(HWND window);
@@ -77,5 +75,8 @@ bool Activate(HWND window);
 
 // The control with the keyboard focus in the window's thread.
 HWND FocusOf(HWND window);
+
+// The clipboard's plain text; "<none>" without one, "<busy>" while another program holds the clipboard.
+std::wstring ClipboardText();
 
 }  // namespace e2e

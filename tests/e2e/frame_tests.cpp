@@ -5,9 +5,11 @@
 
 #include "check.h"
 #include "health.h"
+#include "platform/units.h"
 #include "ruler.h"
 #include "screenshot.h"
 #include "session.h"
+#include "windows/definition.h"
 
 namespace e2e {
 namespace {
@@ -126,11 +128,14 @@ bool StartupTests(Session& s)
 
     // Wine's default theme: 4-pixel frame and 19-pixel caption; the literal offsets below rest on it.
     CheckEqual("client origin in the window", ClientOriginInWindow(s.ruler), POINT{4, 23});
-    // The definition's client area: 3900, 3270, 5865 x 4425 twips at 15 twips per pixel.
+    // The definition's client area at 15 twips per pixel.
+    const vardek::TwipRect& defined = vardek::Form1Definition().client;
     POINT clientOrigin{0, 0};
     ClientToScreen(s.ruler, &clientOrigin);
-    CheckEqual("client origin on the screen", clientOrigin, POINT{260, 218});
-    CheckEqual("client size", Size(ClientSize(s.ruler)), POINT{391, 295});
+    CheckEqual("client origin on the screen", clientOrigin,
+               POINT{vardek::TwipsToPixels(defined.left, 96), vardek::TwipsToPixels(defined.top, 96)});
+    CheckEqual("client size", Size(ClientSize(s.ruler)),
+               POINT{vardek::TwipsToPixels(defined.width, 96), vardek::TwipsToPixels(defined.height, 96)});
 
     const LONG style = GetWindowLongW(s.ruler, GWL_STYLE);
     const LONG frameStyle = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
@@ -146,6 +151,19 @@ bool StartupTests(Session& s)
           "\"復元\" is shown and disabled");
     if (bar.prev)
         CheckEqual("the origin label", TextOf(bar.prev), kPrevInitial);
+    // The controls are found by id: their classes and captions tell that the ids are the right ones.
+    const auto classIs = [](HWND window, const wchar_t* name) {
+        return CompareStringOrdinal(ClassOf(window).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
+    };
+    const std::pair<HWND, const std::wstring*> buttons[] = {{bar.copy, &kCopyCaption},
+                                                            {bar.cancel, &kCancelCaption},
+                                                            {bar.redraw, &kRedrawCaption},
+                                                            {bar.restore, &kRestoreCaption}};
+    for (const auto& [button, caption] : buttons)
+        CHECK(classIs(button, L"Button") && TextOf(button) == *caption, "the button %s is found by its id: %s %s",
+              DescribeText(*caption).c_str(), Utf8(ClassOf(button)).c_str(), DescribeText(TextOf(button)).c_str());
+    CHECK(classIs(bar.prev, L"Static") && classIs(bar.coordLine, L"Static"),
+          "the origin label and the coordinate line are labels");
     CheckBareFrame(s);
     CheckEqual("the picture has the keyboard focus", FocusOf(s.ruler), FindPicture(s.ruler));
     RequestScreenshot(L"startup");

@@ -100,7 +100,7 @@ void ViewClosedMidMeasurement(Session& s)
     const POINT o = PictureOriginOnScreen(s.ruler);
     PlacePointer({o.x + 30, o.y + 30});
     Key(VK_SPACE);
-    ExpectSpot(s, kSpotDispX, std::to_wstring(o.x + 30));
+    ExpectReadout(s, "DispX", std::to_wstring(o.x + 30));
     PlacePointer({o.x + 70, o.y + 50});
     HWND view = CoordViewOf(s);
     PostMessageW(view, WM_CLOSE, 0, 0);

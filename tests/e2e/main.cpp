@@ -14,6 +14,7 @@
 #include "modes.h"
 #include "screenshot.h"
 #include "session.h"
+#include "wide_readouts.h"
 
 namespace {
 // The soak's seed when none is given, so that every run repeats the last.
@@ -83,9 +84,11 @@ int wmain(int argc, wchar_t** argv)
         e2e::MinimiseTests(session);
         e2e::HelpKeyTests(session);
         e2e::SnapshotTests(session);
+        e2e::InputContextTests(session);
         e2e::ReadoutTests(session);
         e2e::RestoreAndCollectTests(session);
         e2e::RedrawTests(session);
+        e2e::WideReadoutTests(session, L"");
         e2e::CloseTests(session);
     }
     session.process.Kill();

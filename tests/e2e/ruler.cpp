@@ -1,15 +1,15 @@
 #include "ruler.h"
 
-#include <algorithm>
-
 #include "desktop.h"
+#include "windows/definition.h"
 
 namespace e2e {
 namespace {
 
-bool ClassIs(HWND window, const wchar_t* name)
+HWND ChildById(HWND parent, const vardek::FormDef& form, std::string_view name)
 {
-    return CompareStringOrdinal(ClassOf(window).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
+    const int id = vardek::ControlId(form, name);
+    return parent && id >= 0 ? GetDlgItem(parent, id) : nullptr;
 }
 
 }  // namespace
@@ -24,37 +24,29 @@ bool CoordViewVisible(DWORD pid)
     return FindTopLevel(pid, kCoordViewTitle, true) != nullptr;
 }
 
+HWND RulerControl(HWND ruler, std::string_view name)
+{
+    return ChildById(ruler, vardek::Form1Definition(), name);
+}
+
+HWND ViewControl(HWND view, std::string_view name)
+{
+    return ChildById(view, vardek::Form2Definition(), name);
+}
+
 RulerBar FindBar(HWND ruler)
 {
-    RulerBar bar;
-    bar.copy = ControlByCaption(ruler, L"Button", kCopyCaption);
-    bar.cancel = ControlByCaption(ruler, L"Button", kCancelCaption);
-    bar.redraw = ControlByCaption(ruler, L"Button", kRedrawCaption);
-    bar.restore = ControlByCaption(ruler, L"Button", kRestoreCaption);
-    // The two labels are told apart by place: the remembered origin stands left of the buttons
-    // "再描写" and "復元", the coordinate line right of them.
-    LONG barRight = 0;
-    for (HWND button : {bar.redraw, bar.restore})
-        if (button)
-            barRight = std::max(barRight, RectInParentClient(button).right);
-    for (HWND child : Children(ruler)) {
-        if (!ClassIs(child, L"Static"))
-            continue;
-        if (RectInParentClient(child).left < barRight)
-            bar.prev = bar.prev ? bar.prev : child;
-        else
-            bar.coordLine = bar.coordLine ? bar.coordLine : child;
-    }
-    return bar;
+    return {.copy = RulerControl(ruler, "Command1"),
+            .cancel = RulerControl(ruler, "Command2"),
+            .prev = RulerControl(ruler, "Prev"),
+            .redraw = RulerControl(ruler, "Command4"),
+            .restore = RulerControl(ruler, "Command3"),
+            .coordLine = RulerControl(ruler, "Label1")};
 }
 
 HWND FindPicture(HWND ruler)
 {
-    for (HWND child : Children(ruler)) {
-        if (!ClassIs(child, L"Button") && !ClassIs(child, L"Static") && !ClassIs(child, L"ComboBox"))
-            return child;
-    }
-    return nullptr;
+    return RulerControl(ruler, "Picture1");
 }
 
 RECT ExpectedOuter(SIZE client)

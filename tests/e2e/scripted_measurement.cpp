@@ -1,7 +1,5 @@
 #include "scripted_measurement.h"
 
-#include <cmath>
-
 #include "check.h"
 #include "desktop.h"
 #include "function_pattern.h"
@@ -22,7 +20,8 @@ bool Covers(HWND window, POINT screen)
     return window && IsWindowVisible(window) && PtInRect(&r, screen);
 }
 
-// The coordinate view may have been left anywhere; it must not hide the picture being measured.
+}  // namespace
+
 void MoveViewOffRuler(Session& s)
 {
     HWND view = CoordViewOf(s);
@@ -37,39 +36,54 @@ void MoveViewOffRuler(Session& s)
     Settle(view);
 }
 
-}  // namespace
+bool CheckViewDrawnAbove(Session& s, const char* when)
+{
+    HWND view = CoordViewOf(s);
+    RECT client{};
+    GetClientRect(view, &client);
+    MapWindowPoints(view, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    const RECT ruler = WindowRect(s.ruler);
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT overlap{};
+    if (!view || !IntersectRect(&overlap, &client, &ruler) || !IntersectRect(&overlap, &overlap, &screen))
+        return true;
+    const ScreenGrab grab(overlap);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    int sampled = 0;
+    int shown = 0;
+    for (LONG y = overlap.top; y < overlap.bottom; y += 5) {
+        for (LONG x = overlap.left; x < overlap.right; x += 5) {
+            if (WindowFromPoint({x, y}) != view)
+                continue;
+            ++sampled;
+            shown += grab.At({x, y}) == face;
+        }
+    }
+    return Record(shown * 2 > sampled, Format("the coordinate view shows above the ruler where they overlap %s", when),
+                  Format("%d of %d points of its background in %s show its colour", shown, sampled,
+                         DescribeRect(overlap).c_str()));
+}
 
 HWND CoordViewOf(Session& s)
 {
     return FindTopLevel(s.process.Id(), kCoordViewTitle, true);
 }
 
-HWND FindSpot(Session& s, const ViewSpot& spot)
+HWND FindReadout(Session& s, const char* name)
 {
-    HWND view = CoordViewOf(s);
-    if (!view)
-        return nullptr;
-    const double twipsPerPixel = 1440.0 / DpiOf(view);
-    const LONG left = std::lround(std::nearbyint(spot.twips.x / twipsPerPixel));
-    const LONG top = std::lround(std::nearbyint(spot.twips.y / twipsPerPixel));
-    for (HWND child : Children(view)) {
-        const RECT r = RectInParentClient(child);
-        if (r.left == left && r.top == top)
-            return child;
-    }
-    return nullptr;
+    return ViewControl(CoordViewOf(s), name);
 }
 
-std::wstring ReadSpot(Session& s, const ViewSpot& spot)
+std::wstring ReadReadout(Session& s, const char* name)
 {
-    HWND window = FindSpot(s, spot);
+    HWND window = FindReadout(s, name);
     return window ? TextOf(window) : L"<missing>";
 }
 
-bool ExpectSpot(Session& s, const ViewSpot& spot, const std::wstring& expected)
+bool ExpectReadout(Session& s, const char* name, const std::wstring& expected)
 {
-    WaitUntil([&] { return ReadSpot(s, spot) == expected; }, 3000);
-    return CheckEqual(Format("%s reads %s", spot.name, Utf8(expected).c_str()), ReadSpot(s, spot), expected);
+    WaitUntil([&] { return ReadReadout(s, name) == expected; }, 3000);
+    return CheckEqual(Format("%s reads %s", name, Utf8(expected).c_str()), ReadReadout(s, name), expected);
 }
 
 POINT PictureOriginOnScreen(HWND ruler)
@@ -87,13 +101,13 @@ bool RulerWhole(HWND ruler)
 void CheckReadoutsMatchPicture(Session& s, POINT screen)
 {
     CHECK(PlacePointer(screen), "the pointer is placed at %s", DescribePoint(screen).c_str());
-    ExpectSpot(s, kSpotGX, Number(screen.x));
-    ExpectSpot(s, kSpotGY, Number(screen.y));
+    ExpectReadout(s, "GX", Number(screen.x));
+    ExpectReadout(s, "GY", Number(screen.y));
     const COLORREF shown = PixelAt(screen);
     Click(screen);
-    ExpectSpot(s, kSpotCR, Number(GetRValue(shown)));
-    ExpectSpot(s, kSpotCG, Number(GetGValue(shown)));
-    ExpectSpot(s, kSpotCB, Number(GetBValue(shown)));
+    ExpectReadout(s, "CR", Number(GetRValue(shown)));
+    ExpectReadout(s, "CG", Number(GetGValue(shown)));
+    ExpectReadout(s, "CB", Number(GetBValue(shown)));
 }
 
 void ScriptedMeasurement(Session& s, const char* when)
@@ -131,25 +145,25 @@ void ScriptedMeasurement(Session& s, const char* when)
 
     const POINT p0{o.x + 40, o.y + 30};
     PlacePointer(p0);
-    ExpectSpot(s, kSpotGX, Number(p0.x));
-    ExpectSpot(s, kSpotGY, Number(p0.y));
+    ExpectReadout(s, "GX", Number(p0.x));
+    ExpectReadout(s, "GY", Number(p0.y));
     Key(VK_SPACE);
-    ExpectSpot(s, kSpotDispX, Number(p0.x));
-    ExpectSpot(s, kSpotDispY, Number(p0.y));
+    ExpectReadout(s, "DispX", Number(p0.x));
+    ExpectReadout(s, "DispY", Number(p0.y));
     PlacePointer({o.x + 90, o.y + 70});
-    ExpectSpot(s, kSpotX1, L"50");
-    ExpectSpot(s, kSpotY1, L"40");
+    ExpectReadout(s, "X1", L"50");
+    ExpectReadout(s, "Y1", L"40");
     // A late echo of the placing move from the X server would undo the arrow's step: let it come first.
     Settle(s.ruler);
     Key(VK_RIGHT, true);
-    ExpectSpot(s, kSpotX1, L"51");
-    ExpectSpot(s, kSpotGX, Number(o.x + 91));
+    ExpectReadout(s, "X1", L"51");
+    ExpectReadout(s, "GX", Number(o.x + 91));
     const POINT sample{o.x + 200, o.y + 20};
     Click(sample);
     const COLORREF colour = pattern.At(sample);
-    ExpectSpot(s, kSpotCR, Number(GetRValue(colour)));
-    ExpectSpot(s, kSpotCG, Number(GetGValue(colour)));
-    ExpectSpot(s, kSpotCB, Number(GetBValue(colour)));
+    ExpectReadout(s, "CR", Number(GetRValue(colour)));
+    ExpectReadout(s, "CG", Number(GetGValue(colour)));
+    ExpectReadout(s, "CB", Number(GetBValue(colour)));
 
     Activate(s.ruler);
     Key('H');
