@@ -100,8 +100,8 @@ bool Snapshot(Session& s, WORD key, POINT white, POINT origin)
             CheckEqual(Format("the snapshot shows the pattern at %s", DescribePoint(p).c_str()), PixelAt(p),
                        pattern.At(p));
     if (!CheckViewDrawnAbove(s, "after the snapshot")) {
-        // Wine raises a window on the X server only when the window order really changes, and the
-        // view kept its band while hidden; one change of order lets the measurement go on.
+        // One real change of the window order makes Wine draw the view where it stacks, so that the
+        // text checks below read the view's own pixels.
         HWND view = CoordViewOf(s);
         SetWindowPos(view, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         SetWindowPos(view, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
