@@ -5,8 +5,8 @@
 // new place, a plain step and a Shift edge jump over a 50-pixel run of one colour.
 #include <string>
 
-#include "../../tests/e2e/desktop.h"
-#include "../../tests/e2e/ruler.h"
+#include "../../tests/e2e/support/desktop.h"
+#include "../../tests/e2e/support/ruler.h"
 #include "../common/baseline_window.h"
 #include "session.h"
 

@@ -3,7 +3,7 @@
 #include <psapi.h>
 
 #include "../../src/platform/win32/messages.h"
-#include "../../tests/e2e/ruler.h"
+#include "../../tests/e2e/support/ruler.h"
 #include "../common/baseline_window.h"
 
 namespace vardek::bench {

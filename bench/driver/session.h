@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "../../tests/e2e/desktop.h"
-#include "../../tests/e2e/pattern_window.h"
+#include "../../tests/e2e/support/desktop.h"
+#include "../../tests/e2e/support/pattern_window.h"
 #include "bench.h"
 
 namespace vardek::bench {

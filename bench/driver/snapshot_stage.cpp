@@ -1,7 +1,7 @@
 // Snapshot, restore and redraw at an opening of 1600 x 900, beside a bare BitBlt of the same
 // rectangle of the screen into a DIB section, measured in the same loop.
-#include "../../tests/e2e/desktop.h"
-#include "../../tests/e2e/ruler.h"
+#include "../../tests/e2e/support/desktop.h"
+#include "../../tests/e2e/support/ruler.h"
 #include "session.h"
 
 namespace vardek::bench {

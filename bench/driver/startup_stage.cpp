@@ -1,8 +1,8 @@
 // Start-up: from process creation to the ruler window visible with its see-through hole cut, beside
 // the baseline's time to its window visible. The two programs take turns, so drift in the machine's
 // load falls on both alike.
-#include "../../tests/e2e/desktop.h"
-#include "../../tests/e2e/ruler.h"
+#include "../../tests/e2e/support/desktop.h"
+#include "../../tests/e2e/support/ruler.h"
 #include "bench.h"
 
 namespace vardek::bench {

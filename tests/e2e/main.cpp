@@ -40,16 +40,17 @@ int wmain(int argc, wchar_t** argv)
             hostile = true;
             continue;
         }
-        if (option == L"--exe")
+        if (option == L"--exe") {
             session.exePath = value;
-        else if (option == L"--shots")
+        } else if (option == L"--shots") {
             e2e::SetScreenshotFolder(value);
-        else if (option == L"--dpi-suite")
+        } else if (option == L"--dpi-suite") {
             dpi = _wtoi(value);
-        else if (option == L"--soak")
+        } else if (option == L"--soak") {
             soakInputs = _wtoi(value);
-        else if (option == L"--seed")
+        } else if (option == L"--seed") {
             soakSeed = static_cast<unsigned>(wcstoul(value, nullptr, 10));
+        }
         ++i;
     }
     if (session.exePath.empty()) {
@@ -62,8 +63,9 @@ int wmain(int argc, wchar_t** argv)
 
     if (dpi > 0 || hostile || soakInputs > 0) {
         // Each run starts a program of its own.
-        if (hostile)
+        if (hostile) {
             e2e::HostileTests(session);
+        }
         if (soakInputs > 0) {
             e2e::Session soak;
             soak.exePath = session.exePath;

@@ -41,13 +41,15 @@ void CheckScaledLayout(Session& s, int dpi)
     const std::pair<const char*, HWND> controls[] = {{"写す", bar.copy},         {"取り消し", bar.cancel},
                                                      {"origin label", bar.prev}, {"再描写", bar.redraw},
                                                      {"復元", bar.restore},      {"coordinate line", bar.coordLine}};
-    for (const auto& [name, control] : controls)
+    for (const auto& [name, control] : controls) {
         CheckEqual(
             Format("%s stands %d px above the client's bottom (%ld)", name, ScaledForDpi(kBarOffset, dpi), client.cy),
             RectInParentClient(control).top, barTop);
+    }
     HWND picture = FindPicture(s.ruler);
-    if (!CHECK(picture != nullptr, "the picture is found"))
+    if (!CHECK(picture != nullptr, "the picture is found")) {
         return;
+    }
     CheckEqual(Format("the picture is the client less %d px", ScaledForDpi(kBarHeight, dpi)),
                RectInParentClient(picture), RECT{0, 0, client.cx, client.cy - ScaledForDpi(kBarHeight, dpi)});
 
@@ -57,9 +59,11 @@ void CheckScaledLayout(Session& s, int dpi)
     CHECK(hole.left > 0 && hole.top > 0 && hole.right > hole.left, "the picture's drawing area %s lies inside",
           DescribeRect(hole).c_str());
     if (!CHECK(RegionIsFrame(s.ruler, whole, hole), "the region is the window %s less the picture's drawing area %s",
-               DescribeRect(whole).c_str(), DescribeRect(hole).c_str()))
-        for (const RECT& r : ReadRegionRects(s.ruler))
+               DescribeRect(whole).c_str(), DescribeRect(hole).c_str())) {
+        for (const RECT& r : ReadRegionRects(s.ruler)) {
             Log("  region rect %s", DescribeRect(r).c_str());
+        }
+    }
 }
 
 void CheckHoleShowsBeneath(Session& s)
@@ -71,9 +75,10 @@ void CheckHoleShowsBeneath(Session& s)
     const RECT window = WindowRect(s.ruler);
     const RECT hole = ClientRectInWindow(FindPicture(s.ruler), s.ruler);
     const POINT inside[] = {{hole.left, hole.top}, {hole.right - 1, hole.bottom - 1}};
-    for (POINT p : inside)
+    for (POINT p : inside) {
         CheckEqual(Format("the hole's pixel %s shows the window beneath", DescribePoint(p).c_str()),
                    PixelAt({window.left + p.x, window.top + p.y}), s.pattern.Colour());
+    }
     const POINT rim{window.left + hole.right, window.top + hole.bottom};
     CHECK(PixelAt(rim) != s.pattern.Colour(), "the rim below right of the hole is the ruler's");
     s.pattern.Cover({0, 0, 0, 0});
@@ -89,8 +94,9 @@ void DpiSuite(Session& s, int dpi)
     ReleaseDC(nullptr, screen);
     CheckEqual("the screen's LOGPIXELSX", screenDpi, dpi);
     CheckEqual("the system DPI", static_cast<int>(GetDpiForSystem()), dpi);
-    if (!StartProgram(s))
+    if (!StartProgram(s)) {
         return;
+    }
     CheckEqual("the ruler's DPI", DpiOf(s.ruler), dpi);
     const vardek::TwipRect& client = vardek::Form1Definition().client;
     POINT clientOrigin{0, 0};
@@ -119,14 +125,16 @@ void DpiSuite(Session& s, int dpi)
         CheckEqual("the coordinate view's DPI", DpiOf(view), dpi);
         // Every control of the view that is a window sits where its twips put it at this DPI.
         for (const vardek::ControlDef& control : vardek::Form2Definition().controls) {
-            if (control.kind == vardek::Kind::Line || control.kind == vardek::Kind::Shape || !control.parent.empty())
+            if (control.kind == vardek::Kind::Line || control.kind == vardek::Kind::Shape || !control.parent.empty()) {
                 continue;
+            }
             HWND window = ViewControl(view, control.name);
             const std::string name(control.name);
-            if (CHECK(window != nullptr, "%s is a window of the view", name.c_str()))
+            if (CHECK(window != nullptr, "%s is a window of the view", name.c_str())) {
                 CheckEqual(Format("%s sits at its twips (%d, %d) %d x %d", name.c_str(), control.rect.left,
                                   control.rect.top, control.rect.width, control.rect.height),
                            RectInParentClient(window), DefinedRect(control, dpi));
+            }
         }
         RequestScreenshot(L"dpi-measurement");
         Activate(s.ruler);

@@ -13,8 +13,9 @@ namespace {
 
 COLORREF Resolve(vardek::Colour colour)
 {
-    if (vardek::IsSystemColour(colour))
+    if (vardek::IsSystemColour(colour)) {
         return GetSysColor(static_cast<int>(colour & 0xFFu));
+    }
     return static_cast<COLORREF>(colour & 0x00FFFFFFu);
 }
 
@@ -65,8 +66,9 @@ bool UnderSibling(HWND label, POINT p)
 {
     for (HWND above = GetWindow(label, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
         const RECT r = WindowRect(above);
-        if (IsWindowVisible(above) && PtInRect(&r, p))
+        if (IsWindowVisible(above) && PtInRect(&r, p)) {
             return true;
+        }
     }
     return false;
 }
@@ -77,16 +79,18 @@ POINT FrameBreak(HWND label, const RECT& visible)
 {
     const RECT outer = Intersection(WindowRect(label), visible);
     const RECT inner = ClientOnScreen(label);
-    if (IsRectEmpty(&outer))
+    if (IsRectEmpty(&outer)) {
         return {-1, -1};
+    }
     const ScreenGrab grab(outer);
     bool first = true;
     COLORREF frame = 0;
     for (LONG y = outer.top; y < outer.bottom; ++y) {
         for (LONG x = outer.left; x < outer.right; ++x) {
             const POINT p{x, y};
-            if (PtInRect(&inner, p) || UnderSibling(label, p))
+            if (PtInRect(&inner, p) || UnderSibling(label, p)) {
                 continue;
+            }
             if (first) {
                 frame = grab.At(p);
                 first = false;
@@ -114,8 +118,9 @@ LabelLook LookOf(const vardek::FormDef& form, std::string_view name, int dpi)
 {
     LabelLook look;
     const vardek::ControlDef* control = vardek::FindControl(form, name);
-    if (!control)
+    if (!control) {
         return look;
+    }
     const vardek::FontDef& font = control->font.value_or(form.font);
     look.font.lfHeight = -vardek::RoundHalfEven(font.points * dpi / 72.0);
     look.font.lfWeight = font.weight;
@@ -132,13 +137,17 @@ LabelLook LookOf(const vardek::FormDef& form, std::string_view name, int dpi)
 Ink InkOnScreen(const RECT& area, COLORREF back, HWND label)
 {
     Ink ink;
-    if (IsRectEmpty(&area))
+    if (IsRectEmpty(&area)) {
         return ink;
+    }
     const ScreenGrab grab(area);
-    for (LONG y = area.top; y < area.bottom; ++y)
-        for (LONG x = area.left; x < area.right; ++x)
-            if (grab.At({x, y}) != back && !(label && UnderSibling(label, {x, y})))
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x) {
+            if (grab.At({x, y}) != back && !(label && UnderSibling(label, {x, y}))) {
                 Add(ink, x, y);
+            }
+        }
+    }
     return ink;
 }
 
@@ -181,10 +190,13 @@ Ink InkAlone(const std::wstring& text, const LabelLook& look)
 
     const DWORD back = (GetRValue(look.back) << 16) | (GetGValue(look.back) << 8) | GetBValue(look.back);
     const auto* pixels = static_cast<const DWORD*>(bits);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if ((pixels[static_cast<size_t>(y) * width + x] & 0x00FFFFFFu) != back)
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if ((pixels[static_cast<size_t>(y) * width + x] & 0x00FFFFFFu) != back) {
                 Add(ink, x - pad, y - pad);
+            }
+        }
+    }
 
     SelectObject(memory, oldBitmap);
     SelectObject(memory, oldFont);
@@ -199,20 +211,23 @@ RECT VisibleClientArea(HWND label)
     RECT area = Intersection(Intersection(ClientOnScreen(label), ClientOnScreen(GetParent(label))), ScreenRect());
     for (HWND above = GetWindow(label, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
         const RECT r = WindowRect(above);
-        if (!IsWindowVisible(above) || r.top > area.top || r.bottom < area.bottom)
+        if (!IsWindowVisible(above) || r.top > area.top || r.bottom < area.bottom) {
             continue;
-        if (r.left <= area.left && r.right > area.left)
+        }
+        if (r.left <= area.left && r.right > area.left) {
             area.left = std::min(r.right, area.right);
-        else if (r.left < area.right && r.right >= area.right)
+        } else if (r.left < area.right && r.right >= area.right) {
             area.right = std::max(r.left, area.left);
+        }
     }
     return area;
 }
 
 bool CheckTextWhole(const std::string& what, HWND label, const LabelLook& look)
 {
-    if (!label)
+    if (!label) {
         return Record(false, what, "the label is missing");
+    }
     Settle(GetAncestor(label, GA_ROOT));
     const std::wstring caption = TextOf(label);
     const RECT area = VisibleClientArea(label);
@@ -224,12 +239,15 @@ bool CheckTextWhole(const std::string& what, HWND label, const LabelLook& look)
     const bool steady = TextOf(label) == caption;
 
     std::string detail = DescribeText(caption);
-    if (!uncovered)
+    if (!uncovered) {
         detail += ", covered by another window";
-    if (!steady)
+    }
+    if (!steady) {
         detail += ", changed while it was read";
-    if (!frameWhole)
+    }
+    if (!frameWhole) {
         detail += ", the frame is broken at " + DescribePoint(frameBreak);
+    }
     if (ink.pixels == 0) {
         detail +=
             Format(", no ink in %s (alone %ld x %ld px)", DescribeRect(area).c_str(), alone.Width(), alone.Height());

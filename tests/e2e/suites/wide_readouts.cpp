@@ -95,10 +95,12 @@ bool Snapshot(Session& s, WORD key, POINT white, POINT origin)
     const POINT samples[] = {{picture.left + kInset, picture.top + kInset},
                              {(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2},
                              {picture.right - 1 - 2 * kInset, picture.bottom - 1 - 2 * kInset}};
-    for (const POINT p : samples)
-        if (!PtInRect(&viewRect, p) && !PtInRect(&square, p) && (key != 'C' || (p.x != origin.x && p.y != origin.y)))
+    for (const POINT p : samples) {
+        if (!PtInRect(&viewRect, p) && !PtInRect(&square, p) && (key != 'C' || (p.x != origin.x && p.y != origin.y))) {
             CheckEqual(Format("the snapshot shows the pattern at %s", DescribePoint(p).c_str()), PixelAt(p),
                        pattern.At(p));
+        }
+    }
     if (!CheckViewDrawnAbove(s, "after the snapshot")) {
         // One real change of the window order makes Wine draw the view where it stacks, so that the
         // text checks below read the view's own pixels.
@@ -161,12 +163,14 @@ bool TallPhase(Session& s, POINT& origin)
     const RECT picture = VisiblePicture(s.ruler);
     origin = {picture.right - 1 - kInset, picture.bottom - 1 - kInset};
     if (!CHECK(origin.x >= 1000 && origin.y >= 1000, "the picture %s reaches four-digit places both ways",
-               DescribeRect(picture).c_str()))
+               DescribeRect(picture).c_str())) {
         return false;
+    }
     if (!CHECK(Snapshot(s, 'G', {(picture.left + picture.right) / 2 + 40, (picture.top + picture.bottom) / 2 + 40},
                         origin),
-               "G takes a snapshot of the screen-wide picture"))
+               "G takes a snapshot of the screen-wide picture")) {
         return false;
+    }
 
     TextChecks text(s);
     CHECK(PlacePointer(origin), "the pointer is placed at %s", DescribePoint(origin).c_str());
@@ -195,8 +199,9 @@ void WidePhase(Session& s, POINT origin, const std::wstring& shotPrefix)
     const POINT white{picture.left + (picture.right - picture.left) / 4,
                       picture.top + (picture.bottom - picture.top) * 3 / 4};
     if (!CHECK(Snapshot(s, 'C', white, origin), "C takes a fresh snapshot with the origin %s",
-               DescribePoint(origin).c_str()))
+               DescribePoint(origin).c_str())) {
         return;
+    }
 
     TextChecks text(s);
     const std::wstring prev = Number(origin.x) + L"," + Number(origin.y);
@@ -229,8 +234,9 @@ void WidePhase(Session& s, POINT origin, const std::wstring& shotPrefix)
     ExpectReadout(s, "Y2", Number(farEnd.y - origin.y));
     ExpectReadout(s, "SW", Number(farEnd.x - nearOrigin.x));
     ExpectReadout(s, "SH", Number(farEnd.y - nearOrigin.y));
-    for (const char* name : {"X2", "Y2", "SW", "SH"})
+    for (const char* name : {"X2", "Y2", "SW", "SH"}) {
         text.Readout(name);
+    }
     text.Ruler("Label1", "the coordinate line shows whole before the window's right edge");
     RequestScreenshot(shotPrefix + L"measurement");
     CHECK(BackToBareFrame(s), "H returns to the bare frame");
@@ -249,8 +255,9 @@ void DefaultSizePhase(Session& s, POINT origin, const std::wstring& shotPrefix)
     CheckEqual("the client has the definition's size", POINT{ClientSize(s.ruler).cx, ClientSize(s.ruler).cy},
                POINT{size.cx, size.cy});
     // No white square here: it lies off the screen.
-    if (!CHECK(Snapshot(s, 'C', {-100, -100}, origin), "C brings the far origin back at the default size"))
+    if (!CHECK(Snapshot(s, 'C', {-100, -100}, origin), "C brings the far origin back at the default size")) {
         return;
+    }
 
     TextChecks text(s);
     const RECT picture = VisiblePicture(s.ruler);
@@ -282,8 +289,9 @@ void DefaultSizePhase(Session& s, POINT origin, const std::wstring& shotPrefix)
 void WideReadoutTests(Session& s, const wchar_t* shotPrefix)
 {
     POINT origin{};
-    if (!TallPhase(s, origin))
+    if (!TallPhase(s, origin)) {
         return;
+    }
     WidePhase(s, origin, shotPrefix);
     DefaultSizePhase(s, origin, shotPrefix);
 }

@@ -25,8 +25,9 @@ void MissingHelpTests(const std::wstring& exePath)
     const std::wstring copy = folder + L"\\vardek.exe";
     CreateDirectoryW(folder.c_str(), nullptr);
     if (!CHECK(CopyFileW(exePath.c_str(), copy.c_str(), FALSE), "vardek.exe is copied alone into %s",
-               Utf8(folder).c_str()))
+               Utf8(folder).c_str())) {
         return;
+    }
     CHECK(GetFileAttributesW((folder + L"\\vardek-help.html").c_str()) == INVALID_FILE_ATTRIBUTES,
           "no help page lies beside the copy");
     {
@@ -64,10 +65,11 @@ void SnapshotWhileBeneathChanges(Session& s, bool destroy)
     Settle(s.ruler);
     CHECK(Activate(s.ruler), "the ruler is the foreground window");
     Key('G');
-    if (destroy)
+    if (destroy) {
         beneath.reset();
-    else
+    } else {
         replacement.Cover(cover);
+    }
     CHECK(WaitUntil([&] { return CoordViewOf(s) && RulerWhole(s.ruler); }, 5000), "the snapshot is taken");
     beneath.reset();
     replacement.Hide();
@@ -77,8 +79,9 @@ void SnapshotWhileBeneathChanges(Session& s, bool destroy)
     const POINT o = PictureOriginOnScreen(s.ruler);
     for (POINT offset : {POINT{24, 24}, POINT{150, 90}, POINT{300, 200}}) {
         const POINT p{o.x + offset.x, o.y + offset.y};
-        if (GetAncestor(WindowFromPoint(p), GA_ROOT) == s.ruler)
+        if (GetAncestor(WindowFromPoint(p), GA_ROOT) == s.ruler) {
             CheckReadoutsMatchPicture(s, p);
+        }
     }
     Activate(s.ruler);
     Key('H');
@@ -158,8 +161,9 @@ void HostileTests(Session& s)
 {
     MissingHelpTests(s.exePath);
     BeginGroup("hostile: start-up");
-    if (!StartProgram(s))
+    if (!StartProgram(s)) {
         return;
+    }
     CHECK(BackToFrame(s, kHome), "the frame is laid out at its home place");
     SnapshotWhileBeneathChanges(s, true);
     SnapshotWhileBeneathChanges(s, false);

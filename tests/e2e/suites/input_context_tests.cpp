@@ -18,8 +18,9 @@ long InputContextOf(HWND asked, HWND window)
 {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(asked, vardek::platform::win32::kMsgHasInputContext, reinterpret_cast<WPARAM>(window), 0,
-                             SMTO_ABORTIFHUNG, 2000, &result))
+                             SMTO_ABORTIFHUNG, 2000, &result)) {
         return -2;
+    }
     return static_cast<long>(static_cast<LRESULT>(result));
 }
 
@@ -42,8 +43,9 @@ void InputContextTests(Session& s)
 {
     BeginGroup("input method");
     HWND view = CoordViewOf(s);
-    if (!CHECK(view != nullptr, "the coordinate view is open"))
+    if (!CHECK(view != nullptr, "the coordinate view is open")) {
         return;
+    }
     for (HWND asked : {s.ruler, view}) {
         const char* through = asked == s.ruler ? "asked through the ruler" : "asked through the view";
         std::vector<HWND> windows = Descendants(s.ruler);

@@ -107,16 +107,18 @@ void SnapshotTests(Session& s)
     for (LONG y = area.top; y < area.bottom; ++y) {
         for (LONG x = area.left; x < area.right; ++x) {
             if (grab.At({x, y}) != pattern.At({x, y})) {
-                if (differing++ == 0)
+                if (differing++ == 0) {
                     firstDiffering = {x, y};
+                }
             }
         }
     }
     CheckEqual(Format("every pixel of the %ld x %ld picture shows what lay under the opening", area.right - area.left,
                       area.bottom - area.top),
                differing, 0);
-    if (differing)
+    if (differing) {
         Log("  first differing pixel %s", DescribePoint(firstDiffering).c_str());
+    }
 }
 
 void ReadoutTests(Session& s)
@@ -229,8 +231,9 @@ void RestoreAndCollectTests(Session& s)
     PlacePointer(At(o, 60, 45));
     ExpectReadout(s, "X1", L"20");
     ExpectReadout(s, "Y1", L"15");
-    for (const char* label : {"DispX", "X1", "Y1"})
+    for (const char* label : {"DispX", "X1", "Y1"}) {
         Click(CenterOnScreen(FindReadout(s, label)));
+    }
     const std::wstring line = Number(origin.x) + L",20,15";
     WaitUntil([&] { return ReadReadout(s, "Text1") == line; }, 3000);
     CheckEqual("clicks on value labels collect their values", ReadReadout(s, "Text1"), line);

@@ -28,8 +28,9 @@ void MoveViewOffRuler(Session& s)
     RECT overlap;
     const RECT ruler = WindowRect(s.ruler);
     const RECT viewRect = WindowRect(view);
-    if (!view || !IntersectRect(&overlap, &ruler, &viewRect))
+    if (!view || !IntersectRect(&overlap, &ruler, &viewRect)) {
         return;
+    }
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     SetWindowPos(view, nullptr, screenWidth - (viewRect.right - viewRect.left) - 8, 8, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -135,8 +136,9 @@ void ScriptedMeasurement(Session& s, const char* when)
     CHECK(Activate(s.ruler), "the ruler is the foreground window %s", when);
     Key('G');
     if (!CHECK(WaitUntil([&] { return CoordViewOf(s) && RulerWhole(s.ruler); }, 5000),
-               "G takes a snapshot and shows the coordinate view %s", when))
+               "G takes a snapshot and shows the coordinate view %s", when)) {
         return;
+    }
     Settle(s.ruler);
     MoveViewOffRuler(s);
     pattern.Hide();
@@ -150,10 +152,13 @@ void ScriptedMeasurement(Session& s, const char* when)
     OffsetRect(&area, o.x, o.y);
     const ScreenGrab grab(area);
     int differing = 0;
-    for (LONG y = area.top; y < area.bottom; ++y)
-        for (LONG x = area.left; x < area.right; ++x)
-            if (!Covers(view, {x, y}) && grab.At({x, y}) != pattern.At({x, y}))
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x) {
+            if (!Covers(view, {x, y}) && grab.At({x, y}) != pattern.At({x, y})) {
                 ++differing;
+            }
+        }
+    }
     CheckEqual(Format("the %ld x %ld snapshot shows what lay under the hole, pixel for pixel %s",
                       area.right - area.left, area.bottom - area.top, when),
                differing, 0);
