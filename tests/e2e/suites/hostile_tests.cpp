@@ -131,6 +131,37 @@ void ViewClosedMidMeasurement(Session& s)
     WaitUntil([&] { return !RulerWhole(s.ruler); }, 5000);
 }
 
+// The ruler dragged half off the screen's left edge: what lies on the screen is copied, what lies
+// off it reads black, and the part on the screen is not lost with it.
+void SnapshotPartlyOffScreen(Session& s)
+{
+    BeginGroup("hostile: snapshot partly off the screen");
+    BackToFrame(s, kHome);
+    const RECT home = WindowRect(s.ruler);
+    SetWindowPos(s.ruler, nullptr, -200, home.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle(s.ruler);
+    FunctionPattern beneath(0);
+    beneath.Cover({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    Settle(s.ruler);
+    Activate(s.ruler);
+    Key('G');
+    CHECK(WaitUntil([&] { return CoordViewOf(s) && RulerWhole(s.ruler); }, 5000), "the snapshot is taken");
+    MoveViewOffRuler(s);
+    beneath.Hide();
+    Settle(s.ruler);
+    Pause(300);
+    const POINT o = PictureOriginOnScreen(s.ruler);
+    for (const LONG x : {LONG{10}, LONG{60}, LONG{150}}) {
+        const POINT p{x, o.y + 40};
+        CheckEqual(Format("the picture shows the desktop at %s, on the screen", DescribePoint(p).c_str()), PixelAt(p),
+                   beneath.At(p));
+    }
+    CheckHealthy(s, "after a snapshot partly off the screen");
+    Activate(s.ruler);
+    Key('H');
+    WaitUntil([&] { return !RulerWhole(s.ruler); }, 5000);
+}
+
 void ExtremeSizes(Session& s)
 {
     BeginGroup("hostile: smallest and larger than the screen");
@@ -168,6 +199,7 @@ void HostileTests(Session& s)
     SnapshotWhileBeneathChanges(s, true);
     SnapshotWhileBeneathChanges(s, false);
     ViewClosedMidMeasurement(s);
+    SnapshotPartlyOffScreen(s);
     ExtremeSizes(s);
     BeginGroup("hostile: end");
     CheckHealthy(s, "at the end");
