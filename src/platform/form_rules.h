@@ -50,8 +50,8 @@ private:
 //   failure of the load handler reaches the code that referenced the form.
 // - Unload: onUnload runs once; an unload of the same form from inside it does nothing. Then, if
 //   the handler left the form in place, the twin takes its windows down and the form leaves the
-//   table. The object itself is kept until ReleaseUnloaded, which the twin calls when its pump is
-//   back at its outermost level: code of the form may still be on the stack until then.
+//   table. The object itself is kept while code of it may still be on the stack: ReleaseUnloaded
+//   frees the unloaded forms that the twin says are idle.
 template <typename FormT>
 class FormTable {
 public:
@@ -108,7 +108,11 @@ public:
         }
     }
 
-    void ReleaseUnloaded() { unloaded_.clear(); }
+    template <typename Idle>
+    void ReleaseUnloaded(Idle idle)
+    {
+        std::erase_if(unloaded_, [&](const std::unique_ptr<FormT>& form) { return idle(*form); });
+    }
 
     // Every form goes at once, without its unload handler: the program has ended.
     void Clear()

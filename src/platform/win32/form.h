@@ -45,6 +45,8 @@ public:
 
     HWND Hwnd() const { return window_.get(); }
     Win32Toolkit& Toolkit() const { return toolkit_; }
+    // A message to one of the form's windows is being handled: code of the form is on the stack.
+    bool Busy() const { return messagesInProgress_ > 0; }
     const FormDef& Definition() const { return def_; }
     int CurrentDpi() const { return dpi_; }
     // The font a control draws with: its own, or the form's.
@@ -62,6 +64,7 @@ private:
     friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Inside CreateWindowExW nothing of the form exists yet.
     static constexpr bool kHandlesMessagesWhileCreated = false;
+    Win32Form& OwningForm() { return *this; }
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateFonts();
@@ -95,6 +98,7 @@ private:
     UINT lastSizeType_ = SIZE_RESTORED;
     PixelSize lastClientSize_;
     std::optional<WindowShape> shape_;  // the region last given to the window
+    int messagesInProgress_ = 0;
 };
 
 }  // namespace vardek::platform::win32

@@ -43,6 +43,7 @@ private:
     friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // A picture paints and sizes its buffer from its first messages on.
     static constexpr bool kHandlesMessagesWhileCreated = true;
+    Win32Form& OwningForm() { return form_; }
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void FitImageToClient();

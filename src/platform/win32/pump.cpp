@@ -46,14 +46,14 @@ void Win32Toolkit::Yield()
             break;
         }
         Deliver(message);
+        // A stream of input can keep the outermost yield busy for a long time: free what is idle now.
+        DropUnloadedForms();
     }
 }
 
 void Win32Toolkit::DropUnloadedForms()
 {
-    if (pumpDepth_ == 0) {
-        forms_.ReleaseUnloaded();
-    }
+    forms_.ReleaseUnloaded([](const Win32Form& form) { return !form.Busy(); });
 }
 
 void Win32Toolkit::Deliver(MSG& message)

@@ -3,13 +3,14 @@
 // lets go of its window; every other message goes to the object's HandleMessage.
 #pragma once
 
+#include "platform/win32/form.h"
 #include "platform/win32/windows_api.h"
 
 namespace vardek::platform::win32 {
 
 // Owner befriends it and has its window in window_ (a Window), HandleMessage(HWND, UINT, WPARAM,
-// LPARAM), and kHandlesMessagesWhileCreated: whether messages sent inside CreateWindowExW, before
-// the object holds its window, reach it (a form's members do not exist yet then).
+// LPARAM), OwningForm() (the form whose code the message runs), and kHandlesMessagesWhileCreated: whether messages sent
+// inside CreateWindowExW, before the object holds its window, reach it (a form's members do not exist yet then).
 template <typename Owner>
 LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -31,6 +32,13 @@ LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM l
     if (!Owner::kHandlesMessagesWhileCreated && !self->window_) {
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
+    // While the message is handled the form must outlive an unload from inside the handler.
+    Win32Form& form = self->OwningForm();
+    ++form.messagesInProgress_;
+    struct Leave {
+        Win32Form& form;
+        ~Leave() { --form.messagesInProgress_; }
+    } const leave{form};
     return self->HandleMessage(window, message, wParam, lParam);
 }
 
