@@ -49,7 +49,8 @@ void StartupStage(const Programs& programs, int repetitions);
 struct Session;
 void PointerStage(Session& s, int moves);
 void KeyStage(Session& s, int repetitions);
-void SnapshotStage(Session& s, int repetitions);
+// Snapshot, restore and redraw at one opening (the picture's size), with the memory held there.
+void SnapshotStage(Session& s, SIZE opening, int repetitions);
 void LeakStage(Session& s, int cycles);
 void SizeStage(const Programs& programs);
 

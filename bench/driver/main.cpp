@@ -2,14 +2,46 @@
 // the figures, one row each, with the median, the 95th percentile, the baseline's and their ratio.
 //   vardek-bench.exe --exe PATH\vardek.exe --baseline PATH\vardek-baseline.exe
 //                    [--starts N] [--moves N] [--keys N] [--snapshots N] [--cycles N]
+//                    [--openings WxH,WxH...] [--stages startup,leak,pointer,keys,snapshot,size]
+// The openings are those the snapshot stage runs at, each on the desktop the driver runs in; a
+// larger one needs a larger desktop, and so a run of its own with --stages snapshot.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
 #include <cstdio>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "session.h"
+
+namespace {
+
+std::vector<std::wstring> SplitList(const std::wstring& list)
+{
+    std::vector<std::wstring> items;
+    std::wstringstream stream(list);
+    std::wstring item;
+    while (std::getline(stream, item, L',')) {
+        if (!item.empty()) {
+            items.push_back(item);
+        }
+    }
+    return items;
+}
+
+// "1600x900"; an opening of 0 x 0 when the text is not of that shape.
+SIZE ParseOpening(const std::wstring& text)
+{
+    const std::size_t x = text.find(L'x');
+    if (x == std::wstring::npos) {
+        return {0, 0};
+    }
+    return {std::stoi(text.substr(0, x)), std::stoi(text.substr(x + 1))};
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -19,6 +51,8 @@ int wmain(int argc, wchar_t** argv)
 
     Programs programs;
     int starts = 20, moves = 1000, keys = 100, snapshots = 20, cycles = 1000;
+    std::vector<SIZE> openings = {{800, 600}, {1600, 900}};
+    std::vector<std::wstring> stages = {L"startup", L"leak", L"pointer", L"keys", L"snapshot", L"size"};
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring option = argv[i];
         const std::wstring value = argv[i + 1];
@@ -36,33 +70,65 @@ int wmain(int argc, wchar_t** argv)
             snapshots = std::stoi(value);
         } else if (option == L"--cycles") {
             cycles = std::stoi(value);
+        } else if (option == L"--openings") {
+            openings.clear();
+            for (const std::wstring& item : SplitList(value)) {
+                openings.push_back(ParseOpening(item));
+            }
+        } else if (option == L"--stages") {
+            stages = SplitList(value);
         }
     }
     if (programs.vardek.empty() || programs.baseline.empty()) {
         std::fputs("usage: vardek-bench.exe --exe PATH\\vardek.exe --baseline PATH\\vardek-baseline.exe\n", stderr);
         return 2;
     }
+    auto runs = [&](const wchar_t* stage) {
+        for (const std::wstring& s : stages) {
+            if (s == stage) {
+                return true;
+            }
+        }
+        return false;
+    };
+
     std::printf("desktop %d x %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     PrintRowsHeader();
-    StartupStage(programs, starts);
+    if (runs(L"startup")) {
+        StartupStage(programs, starts);
+    }
 
-    Session session;
-    if (!StartSession(session, programs)) {
-        std::puts("the programs did not start: no further figures");
+    if (runs(L"leak") || runs(L"pointer") || runs(L"keys") || runs(L"snapshot")) {
+        Session session;
+        if (!StartSession(session, programs)) {
+            std::puts("the programs did not start: no further figures");
+            session.vardek.Kill();
+            session.baseline.Kill();
+            return 1;
+        }
+        // The leak cycles first, so that they start from the counts and working set of a fresh start.
+        if (runs(L"leak")) {
+            LeakStage(session, cycles);
+            std::puts("");
+        }
+        if (runs(L"pointer")) {
+            PointerStage(session, moves);
+        }
+        if (runs(L"keys")) {
+            KeyStage(session, keys);
+        }
+        if (runs(L"snapshot")) {
+            for (const SIZE opening : openings) {
+                SnapshotStage(session, opening, snapshots);
+            }
+        }
+        std::puts("");
         session.vardek.Kill();
         session.baseline.Kill();
-        return 1;
     }
-    // The leak cycles first, so that they start from the counts and working set of a fresh start.
-    LeakStage(session, cycles);
-    std::puts("");
-    PointerStage(session, moves);
-    KeyStage(session, keys);
-    SnapshotStage(session, snapshots);
-    std::puts("");
-    SizeStage(programs);
-    session.vardek.Kill();
-    session.baseline.Kill();
+    if (runs(L"size")) {
+        SizeStage(programs);
+    }
     std::puts("bench: done");
     return 0;
 }

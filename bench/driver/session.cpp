@@ -2,6 +2,8 @@
 
 #include <psapi.h>
 
+#include <cstdio>
+
 #include "../../src/platform/win32/messages.h"
 #include "../../tests/e2e/support/ruler.h"
 #include "../common/baseline_window.h"
@@ -30,7 +32,7 @@ bool StartSession(Session& s, const Programs& programs)
     for (int kind = 0; kind < 7; ++kind) {
         s.startCounts[kind] = LiveCount(s, kind);
     }
-    s.startWorkingSet = WorkingSet(s.vardek);
+    s.startMemory = ReadMemory(s);
     return true;
 }
 
@@ -71,6 +73,36 @@ SIZE_T WorkingSet(const e2e::Process& process)
     const SIZE_T size = GetProcessMemoryInfo(handle, &counters, sizeof counters) ? counters.WorkingSetSize : 0;
     CloseHandle(handle);
     return size;
+}
+
+Memory ReadMemory(Session& s)
+{
+    Memory m;
+    m.workingSet = WorkingSet(s.vardek);
+    auto heap = [&](WPARAM kind) -> long long {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutW(s.ruler, platform::win32::kMsgLiveHeap, kind, 0, SMTO_ABORTIFHUNG, 5000, &result)) {
+            return -1;
+        }
+        return static_cast<long long>(static_cast<LRESULT>(result));
+    };
+    m.heapBytes = heap(0);
+    m.heapBlocks = heap(1);
+    return m;
+}
+
+std::string DescribeMemory(const Memory& m)
+{
+    char text[96];
+    if (m.heapBytes < 0 || m.heapBlocks < 0) {
+        std::snprintf(text, sizeof text, "%8.1f MB %24s", static_cast<double>(m.workingSet) / (1024.0 * 1024.0),
+                      "heap not counted");
+    } else {
+        std::snprintf(text, sizeof text, "%8.1f MB %10.1f KB %7lld blocks",
+                      static_cast<double>(m.workingSet) / (1024.0 * 1024.0), static_cast<double>(m.heapBytes) / 1024.0,
+                      m.heapBlocks);
+    }
+    return text;
 }
 
 bool CancelToFrame(Session& s)

@@ -1,5 +1,5 @@
 // The program's private window messages. A test driver may include this header to query the
-// live handle counts of the running program.
+// live handle counts (and, in the benchmarks' build, the live heap) of the running program.
 #pragma once
 
 #include "platform/win32/windows_api.h"
@@ -20,5 +20,10 @@ inline constexpr UINT kMsgLiveHandleCount = WM_APP + 100;
 // has an input-method context, 0 when keys reach it with no input method, -1 when it is not one of
 // the program's windows. Another process cannot ask the input method this itself.
 inline constexpr UINT kMsgHasInputContext = WM_APP + 101;
+
+// Sent to either form window: wParam 0 asks for the bytes that the program's own operator new has
+// handed out and not taken back, 1 for how many blocks. The result is -1 for another wParam and in
+// every build but the benchmarks' (VARDEK_COUNT_HEAP), which alone counts them.
+inline constexpr UINT kMsgLiveHeap = WM_APP + 102;
 
 }  // namespace vardek::platform::win32
