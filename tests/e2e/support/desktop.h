@@ -60,6 +60,19 @@ std::vector<RECT> ReadRegionRects(HWND window);
 // True if the window's region is exactly outer with hole taken out.
 bool RegionIsFrame(HWND window, const RECT& outer, const RECT& hole);
 
+// The header of a top-down 32-bit RGB bitmap of that size, for DIB sections and DIB copies.
+inline BITMAPINFO TopDownRgb32(int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 COLORREF PixelAt(POINT screen);
 
 // Moves the pointer with SetCursorPos until GetCursorPos reads it back; false if it would not stay.

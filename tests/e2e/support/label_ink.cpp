@@ -168,13 +168,7 @@ Ink InkAlone(const std::wstring& text, const LabelLook& look)
     const int width = extent.cx + 2 * pad;
     const int height = metrics.tmHeight + 2 * pad;
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownRgb32(width, height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
