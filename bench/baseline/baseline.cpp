@@ -5,6 +5,8 @@
 
 #include <cwchar>
 
+#include "../common/baseline_window.h"
+
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"VardekBaselineWindow";
@@ -93,8 +95,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     RegisterClassW(&wc);
     CreateBackBuffer();
 
-    HWND window = CreateWindowExW(0, kWindowClass, L"Vardek Baseline", WS_OVERLAPPEDWINDOW, 1300, 60, 500, 400, nullptr,
-                                  nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, kWindowClass, vardek::bench::kBaselineTitle, WS_OVERLAPPEDWINDOW, 1300, 60, 500,
+                                  400, nullptr, nullptr, instance, nullptr);
     // Nine children, as many as the ruler window has.
     AddChild(window, kPictureClass, L"", 0, 0, 0, kPictureWidth, kPictureHeight);
     AddChild(window, L"BUTTON", L"Copy", BS_PUSHBUTTON, 0, 325, 50, 24);
@@ -104,7 +106,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     AddChild(window, L"BUTTON", L"Restore", BS_PUSHBUTTON, 218, 325, 50, 24);
     AddChild(window, L"COMBOBOX", L"", CBS_DROPDOWNLIST, 270, 325, 40, 100);
     AddChild(window, L"STATIC", L"", 0, 312, 328, 40, 18);
-    g_echo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 354, 328, 130, 18, window, nullptr, instance,
+    g_echo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 354, 328, 130, 18, window,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(vardek::bench::kBaselineEchoId)), instance,
                              nullptr);
     ShowWindow(window, show);
     UpdateWindow(window);

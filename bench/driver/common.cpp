@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "../../tests/e2e/desktop.h"
+#include "../../tests/e2e/support/desktop.h"
 #include "bench.h"
 
 namespace vardek::bench {

@@ -8,8 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "../../tests/e2e/desktop.h"
-#include "../../tests/e2e/ruler.h"
+#include "../../tests/e2e/support/desktop.h"
+#include "../../tests/e2e/support/ruler.h"
+#include "../common/baseline_window.h"
 #include "screen_patch.h"
 #include "session.h"
 
@@ -22,17 +23,6 @@ constexpr SIZE kClient = {700, 500};
 constexpr POINT kCorner = {40, 40};
 // Where the coordinate view is put out of the way of the moves.
 constexpr POINT kViewPlace = {1300, 700};
-
-HWND ChildAt(HWND parent, POINT topLeft)
-{
-    for (HWND child : e2e::Children(parent)) {
-        const RECT r = e2e::RectInParentClient(child);
-        if (r.left == topLeft.x && r.top == topLeft.y) {
-            return child;
-        }
-    }
-    return nullptr;
-}
 
 POINT ClientOrigin(HWND window)
 {
@@ -251,10 +241,10 @@ void PointerStage(Session& s, int moves)
     e2e::Settle(view);
 
     // In the order the handler writes them.
-    Readouts vardekReadouts{{e2e::FindBar(s.ruler).coordLine, ChildAt(view, {48, 8}), ChildAt(view, {147, 8}),
-                             ChildAt(view, {124, 136}), ChildAt(view, {124, 160}), ChildAt(view, {208, 136}),
-                             ChildAt(view, {208, 160})}};
-    HWND echo = ChildAt(s.baselineWindow, {354, 328});
+    Readouts vardekReadouts{{e2e::FindBar(s.ruler).coordLine, e2e::ViewControl(view, "GX"),
+                             e2e::ViewControl(view, "GY"), e2e::ViewControl(view, "X2"), e2e::ViewControl(view, "Y2"),
+                             e2e::ViewControl(view, "SW"), e2e::ViewControl(view, "SH")}};
+    HWND echo = GetDlgItem(s.baselineWindow, kBaselineEchoId);
     Readouts baselineReadouts{{echo}};
     for (HWND w : vardekReadouts.windows) {
         if (!w || !echo) {
@@ -306,7 +296,7 @@ void KeyStage(Session& s, int repetitions)
 {
     // Runs on the snapshot PointerStage left, away from the guide lines, over the even field.
     HWND view = CoordView(s);
-    HWND gx = view ? ChildAt(view, {48, 8}) : nullptr;
+    HWND gx = view ? e2e::ViewControl(view, "GX") : nullptr;
     if (!gx || !e2e::Activate(s.ruler)) {
         PrintNote("keys: no snapshot or no foreground");
         return;

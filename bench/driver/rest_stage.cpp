@@ -8,8 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "../../tests/e2e/desktop.h"
-#include "../../tests/e2e/ruler.h"
+#include "../../tests/e2e/support/desktop.h"
+#include "../../tests/e2e/support/ruler.h"
 #include "../common/pe_imports.h"
 #include "session.h"
 

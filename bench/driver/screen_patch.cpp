@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "../../tests/e2e/support/desktop.h"
+
 namespace vardek::bench {
 
 ScreenPatch::ScreenPatch(HWND window, int inset)
@@ -13,13 +15,7 @@ ScreenPatch::ScreenPatch(HWND window, int inset)
     if (width <= 0 || height <= 0) {
         return;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = e2e::TopDownRgb32(width, height);
     void* bits = nullptr;
     bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     memory_ = CreateCompatibleDC(nullptr);

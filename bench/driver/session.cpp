@@ -5,7 +5,8 @@
 #include <cstdio>
 
 #include "../../src/platform/win32/messages.h"
-#include "../../tests/e2e/ruler.h"
+#include "../../tests/e2e/support/ruler.h"
+#include "../common/baseline_window.h"
 
 namespace vardek::bench {
 
@@ -20,7 +21,7 @@ bool StartSession(Session& s, const Programs& programs)
             return s.ruler && HoleCut(s.ruler);
         },
         15000);
-    SpinUntil([&] { return (s.baselineWindow = VisibleWindowTitled(s.baseline.Id(), L"Vardek Baseline")) != nullptr; },
+    SpinUntil([&] { return (s.baselineWindow = VisibleWindowTitled(s.baseline.Id(), kBaselineTitle)) != nullptr; },
               15000);
     if (!s.ruler || !s.baselineWindow) {
         return false;

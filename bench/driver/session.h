@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "../../tests/e2e/desktop.h"
-#include "../../tests/e2e/pattern_window.h"
+#include "../../tests/e2e/support/desktop.h"
+#include "../../tests/e2e/support/pattern_window.h"
 #include "bench.h"
 
 namespace vardek::bench {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "../../tests/e2e/desktop.h"
-#include "../../tests/e2e/ruler.h"
+#include "../../tests/e2e/support/desktop.h"
+#include "../../tests/e2e/support/ruler.h"
 #include "session.h"
 
 namespace vardek::bench {
@@ -28,13 +28,7 @@ class BareCopy {
 public:
     explicit BareCopy(SIZE size) : size_(size)
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = size.cx;
-        info.bmiHeader.biHeight = -size.cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = e2e::TopDownRgb32(size.cx, size.cy);
         void* bits = nullptr;
         bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         memory_ = CreateCompatibleDC(nullptr);

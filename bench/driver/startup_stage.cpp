@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "../../tests/e2e/desktop.h"
-#include "../../tests/e2e/ruler.h"
+#include "../../tests/e2e/support/desktop.h"
+#include "../../tests/e2e/support/ruler.h"
 #include "bench.h"
 
 namespace vardek::bench {

@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "program/program.h"
 #include "platform/headless/toolkit.h"
+#include "program/program.h"
 #include "ruler/position_text.h"
 
 namespace {

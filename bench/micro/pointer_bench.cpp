@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "program/program.h"
 #include "platform/headless/toolkit.h"
+#include "program/program.h"
 
 namespace {
 

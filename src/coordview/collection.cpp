@@ -11,7 +11,7 @@ void Form2::AppendValue(std::string_view value)
     text.SetCaption(current.empty() ? std::string(value) : current + "," + std::string(value));
 }
 
-void Form2::ValueLabel_Click(std::string_view label)
+void Form2::ValueLabel_Click(ControlName label)
 {
     AppendValue(Self().Get(label).Caption());
 }

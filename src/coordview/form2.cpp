@@ -9,7 +9,7 @@ void Form2::Bind(platform::Form& form)
     form.onLoad = [this] { Form_Load(); };
     form.onActivate = [this] { Form_Activate(); };
     form.onUnload = [this] { Form_Unload(); };
-    for (std::string_view label : kCollectableNames) {
+    for (ControlName label : kCollectableNames) {
         form.Get(label).onClick = [this, label] { ValueLabel_Click(label); };
     }
     form.Get("Command1").onClick = [this] { Command1_Click(); };

@@ -12,7 +12,7 @@
 namespace vardek {
 
 // The readouts whose values a click collects (the pointer position GX, GY is not among them).
-inline constexpr std::array<std::string_view, 11> kCollectableNames = {
+inline constexpr std::array<ControlName, 11> kCollectableNames = {
     "DispX", "DispY", "X1", "Y1", "X2", "Y2", "SW", "SH", "CR", "CG", "CB",
 };
 
@@ -29,9 +29,9 @@ public:
 
     // Value collection and the clipboard (collection.cpp).
     void AppendValue(std::string_view value);
-    void ValueLabel_Click(std::string_view label);  // a readout's value onto Text1
-    void Command1_Click();                          // クリア: empty Text1 (the label Label17 runs it too)
-    void Command4_Click();  // コピー: Text1 onto the clipboard (the label Label18 runs it too)
+    void ValueLabel_Click(ControlName label);  // a readout's value onto Text1
+    void Command1_Click();                     // クリア: empty Text1 (the label Label17 runs it too)
+    void Command4_Click();                     // コピー: Text1 onto the clipboard (the label Label18 runs it too)
 
 private:
     platform::Form& Self() { return toolkit_.GetForm(platform::FormId::Form2); }

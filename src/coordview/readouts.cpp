@@ -7,14 +7,14 @@ std::string NumberText(std::int64_t value)
     return std::to_string(value);
 }
 
-void SetReadout(platform::Toolkit& toolkit, std::string_view label, std::int64_t value)
+void SetReadout(platform::Toolkit& toolkit, ControlName label, std::int64_t value)
 {
     toolkit.GetForm(platform::FormId::Form2).Get(label).SetCaption(NumberText(value));
 }
 
 void ResetReadouts(platform::Toolkit& toolkit)
 {
-    for (std::string_view name : kReadoutNames) {
+    for (ControlName name : kReadoutNames) {
         toolkit.GetForm(platform::FormId::Form2).Get(name).SetCaption("0");
     }
 }

@@ -11,14 +11,14 @@
 
 namespace vardek {
 
-inline constexpr std::array<std::string_view, 13> kReadoutNames = {
+inline constexpr std::array<ControlName, 13> kReadoutNames = {
     "GX", "GY", "DispX", "DispY", "X1", "Y1", "X2", "Y2", "SW", "SH", "CR", "CG", "CB",
 };
 
 // Plain decimal: a minus sign for negative values, no blank, no leading zeros.
 std::string NumberText(std::int64_t value);
 
-void SetReadout(platform::Toolkit& toolkit, std::string_view label, std::int64_t value);
+void SetReadout(platform::Toolkit& toolkit, ControlName label, std::int64_t value);
 
 // Every readout back to "0"; the collected text and the view's place are left alone.
 void ResetReadouts(platform::Toolkit& toolkit);

@@ -24,6 +24,7 @@
 #include <string_view>
 
 #include "platform/units.h"
+#include "windows/control_name.h"
 #include "windows/definition.h"
 
 namespace vardek::platform {
@@ -121,9 +122,10 @@ public:
     virtual ~Form() = default;
 
     virtual FormId Id() const = 0;
-    // Controls by their defined names; an unknown name throws std::out_of_range.
-    virtual Control& Get(std::string_view name) = 0;
-    virtual PictureBox& Picture(std::string_view name) = 0;
+    // Controls by their defined names, checked when the program is compiled; a name of the other
+    // window throws std::out_of_range.
+    virtual Control& Get(ControlName name) = 0;
+    virtual PictureBox& Picture(ControlName name) = 0;
 
     virtual bool Visible() const = 0;
     // Shows the form (not modal) and activates it.

@@ -4,8 +4,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "program/program.h"
 #include "platform/win32/toolkit.h"
+#include "program/program.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/)
 {

@@ -8,7 +8,7 @@ namespace vardek {
 using platform::FormId;
 
 namespace {
-constexpr std::string_view kBarControls[] = {"Command1", "Command2", "Prev", "Command3", "Command4", "Label1"};
+constexpr ControlName kBarControls[] = {"Command1", "Command2", "Prev", "Command3", "Command4", "Label1"};
 }  // namespace
 
 void Form1::CutFrame()
@@ -88,11 +88,11 @@ void Form1::LayOut()
     if (pictureHeight < 0) {
         throw std::invalid_argument("client area too low for the bar");
     }
-    for (std::string_view name : {"Picture1", "Picture2"}) {
+    for (ControlName name : {ControlName("Picture1"), ControlName("Picture2")}) {
         self.Get(name).SetBounds({0, 0, client.width, pictureHeight});
     }
     const int barTop = client.height - ScaleForDpi(kBarTop, dpi);
-    for (std::string_view name : kBarControls) {
+    for (ControlName name : kBarControls) {
         platform::Control& control = self.Get(name);
         const PixelRect bounds = control.Bounds();
         control.SetBounds({bounds.left, barTop, bounds.right, barTop + bounds.Height()});

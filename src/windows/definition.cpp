@@ -1,6 +1,19 @@
 #include "windows/definition.h"
 
+#include "windows/form1_definition.h"
+#include "windows/form2_definition.h"
+
 namespace vardek {
+
+const FormDef& Form1Definition()
+{
+    return form1_rows::kForm;
+}
+
+const FormDef& Form2Definition()
+{
+    return form2_rows::kForm;
+}
 
 const ControlDef* FindControl(const FormDef& form, std::string_view name)
 {

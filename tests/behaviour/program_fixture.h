@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "program/program.h"
 #include "platform/headless/toolkit.h"
+#include "program/program.h"
 
 namespace vardek::testing {
 
@@ -26,6 +26,14 @@ protected:
     void SetUp() override
     {
         world->Run([this] { program->Start(); });
+    }
+
+    // A handler that threw is a fault, unless the test provoked it and took it.
+    void TearDown() override
+    {
+        for (const std::string& failure : world->SlotFailures()) {
+            ADD_FAILURE() << "a handler threw: " << failure;
+        }
     }
 
     std::string Caption(FormId form, const char* name) const { return world->ControlOf(form, name).Caption(); }

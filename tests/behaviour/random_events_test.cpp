@@ -244,6 +244,9 @@ private:
         if (world_.Ended() || !world_.IsLoaded(FormId::Form1)) {
             return "the program ended";
         }
+        if (!world_.SlotFailures().empty()) {
+            return "a handler threw: " + world_.SlotFailures().front();
+        }
         const ViewState& state = program_.Ruler().State();
         if (state.TrackingOff != 0 || (state.OriginMode != 0 && state.OriginMode != 1) ||
             (state.ColorPick != 0 && state.ColorPick != -1) ||

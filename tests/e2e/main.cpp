@@ -14,6 +14,7 @@
 #include "modes.h"
 #include "screenshot.h"
 #include "session.h"
+#include "wide_readouts.h"
 
 namespace {
 // The soak's seed when none is given, so that every run repeats the last.
@@ -39,16 +40,17 @@ int wmain(int argc, wchar_t** argv)
             hostile = true;
             continue;
         }
-        if (option == L"--exe")
+        if (option == L"--exe") {
             session.exePath = value;
-        else if (option == L"--shots")
+        } else if (option == L"--shots") {
             e2e::SetScreenshotFolder(value);
-        else if (option == L"--dpi-suite")
+        } else if (option == L"--dpi-suite") {
             dpi = _wtoi(value);
-        else if (option == L"--soak")
+        } else if (option == L"--soak") {
             soakInputs = _wtoi(value);
-        else if (option == L"--seed")
+        } else if (option == L"--seed") {
             soakSeed = static_cast<unsigned>(wcstoul(value, nullptr, 10));
+        }
         ++i;
     }
     if (session.exePath.empty()) {
@@ -61,8 +63,9 @@ int wmain(int argc, wchar_t** argv)
 
     if (dpi > 0 || hostile || soakInputs > 0) {
         // Each run starts a program of its own.
-        if (hostile)
+        if (hostile) {
             e2e::HostileTests(session);
+        }
         if (soakInputs > 0) {
             e2e::Session soak;
             soak.exePath = session.exePath;
@@ -83,9 +86,11 @@ int wmain(int argc, wchar_t** argv)
         e2e::MinimiseTests(session);
         e2e::HelpKeyTests(session);
         e2e::SnapshotTests(session);
+        e2e::InputContextTests(session);
         e2e::ReadoutTests(session);
         e2e::RestoreAndCollectTests(session);
         e2e::RedrawTests(session);
+        e2e::WideReadoutTests(session, L"");
         e2e::CloseTests(session);
     }
     session.process.Kill();

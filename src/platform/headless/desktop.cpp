@@ -2,7 +2,6 @@
 // screen as the windows (and a lagging compositor) compose them.
 #include <algorithm>
 
-#include "platform/headless/slots.h"
 #include "platform/headless/toolkit.h"
 
 namespace vardek::platform::headless {
@@ -62,7 +61,7 @@ void World::Activate(HeadlessForm& form)
     if (fromOtherForm || firstOfInstance) {
         Post([this, id, serial = form.Serial()] {
             if (HeadlessForm* target = Instance(id, serial)) {
-                Raise(target->onActivate);
+                runSlot_(target->onActivate);
             }
         });
     }

@@ -67,20 +67,20 @@ HeadlessControl* HeadlessForm::Find(std::string_view name) const
     return nullptr;
 }
 
-Control& HeadlessForm::Get(std::string_view name)
+Control& HeadlessForm::Get(ControlName name)
 {
     if (HeadlessControl* control = Find(name)) {
         return *control;
     }
-    throw std::out_of_range("no control " + std::string(name) + " on " + std::string(def_.name));
+    throw std::out_of_range("no control " + std::string(name.View()) + " on " + std::string(def_.name));
 }
 
-PictureBox& HeadlessForm::Picture(std::string_view name)
+PictureBox& HeadlessForm::Picture(ControlName name)
 {
     if (auto* picture = dynamic_cast<HeadlessPictureBox*>(Find(name))) {
         return *picture;
     }
-    throw std::out_of_range("no picture box " + std::string(name) + " on " + std::string(def_.name));
+    throw std::out_of_range("no picture box " + std::string(name.View()) + " on " + std::string(def_.name));
 }
 
 void HeadlessForm::Show()

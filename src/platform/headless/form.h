@@ -24,8 +24,8 @@ public:
     HeadlessForm(World& world, FormId id, const FormDef& def, int serial);
 
     FormId Id() const override { return id_; }
-    Control& Get(std::string_view name) override;
-    PictureBox& Picture(std::string_view name) override;
+    Control& Get(ControlName name) override;
+    PictureBox& Picture(ControlName name) override;
     bool Visible() const override { return visible_; }
     void Show() override;
     void Hide() override;

@@ -3,14 +3,12 @@
 // the windows (resize, move, minimise, restore, close, activation).
 #include <algorithm>
 
-#include "platform/headless/slots.h"
 #include "platform/headless/toolkit.h"
 
 namespace vardek::platform::headless {
 
 namespace {
 
-constexpr int kKeyTab = 9;
 constexpr int kKeySpace = 32;
 
 }  // namespace
@@ -80,9 +78,9 @@ void World::PostMouse(PixelPoint screen, bool down, int button)
             return;
         }
         if (down) {
-            Raise(picture->onMouseDown, event);
+            runSlot_(picture->onMouseDown, event);
         } else {
-            Raise(picture->onMouseMove, event);
+            runSlot_(picture->onMouseMove, event);
         }
     });
 }
@@ -100,42 +98,38 @@ void World::PressKey(int keyCode, int shift)
         const FormId formId = form->Id();
         const int serial = form->Serial();
         const std::optional<FocusRef> target = focus_;
-        const KeyEvent key{keyCode, shift};
-        if (form->Definition().keyPreview) {
-            Raise(form->onKeyDown, key);
-        }
-        HeadlessControl* control = Resolve(target);
-        if (keyCode == kKeyTab && Instance(formId, serial) != nullptr) {
-            // Tab moves the focus along the tab order, as the real pump does.
-            HeadlessForm& owner = *Instance(formId, serial);
-            std::vector<HeadlessControl*> stops;
-            for (const auto& candidate : owner.Controls()) {
-                if (candidate->Definition().tabIndex >= 0 && candidate->Reachable()) {
-                    stops.push_back(candidate.get());
-                }
-            }
-            std::sort(stops.begin(), stops.end(),
-                      [](auto* a, auto* b) { return a->Definition().tabIndex < b->Definition().tabIndex; });
-            if (!stops.empty()) {
-                auto at = std::find(stops.begin(), stops.end(), control);
-                const auto count = static_cast<std::ptrdiff_t>(stops.size());
-                std::ptrdiff_t index = at == stops.end() ? 0 : (at - stops.begin());
-                index = (shift & kShiftMask) != 0 ? (index + count - 1) % count : (index + 1) % count;
-                stops[static_cast<std::size_t>(index)]->SetFocus();
-            }
+        const KeyRoute route{
+            .form = [this, formId, serial]() -> Form* { return Instance(formId, serial); },
+            .target = [this, target]() -> Control* { return Resolve(target); },
+            .moveByTab = [this, formId, serial](bool backwards) { MoveFocusByTab(formId, serial, backwards); },
+        };
+        if (DeliverKeyDown({keyCode, shift}, route, runSlot_)) {
             return;
         }
-        if (control == nullptr) {
-            return;
-        }
-        Raise(control->onKeyDown, key);
         // A push button clicks on the space bar.
-        control = Resolve(target);
+        HeadlessControl* control = Resolve(target);
         if (control != nullptr && keyCode == kKeySpace && control->GetKind() == Kind::Button && control->Reachable()) {
-            Raise(control->onClick);
+            runSlot_(control->onClick);
         }
     });
     Pump();
+}
+
+void World::MoveFocusByTab(FormId id, int serial, bool backwards)
+{
+    HeadlessForm* form = Instance(id, serial);
+    if (form == nullptr) {
+        return;
+    }
+    const HeadlessControl* focused = Resolve(focus_);
+    std::vector<TabCandidate> candidates;
+    for (const auto& control : form->Controls()) {
+        candidates.push_back(
+            {.def = &control->Definition(), .canTakeFocus = control->Reachable(), .focused = control.get() == focused});
+    }
+    if (const int next = NextTabStop(candidates, backwards); next >= 0) {
+        form->Controls()[static_cast<std::size_t>(next)]->SetFocus();
+    }
 }
 
 void World::Click(FormId id, std::string_view name)
@@ -153,7 +147,7 @@ void World::Click(FormId id, std::string_view name)
     Post([this, ref] {
         HeadlessControl* target = Resolve(ref);
         if (target != nullptr && target->Reachable()) {
-            Raise(target->onClick);
+            runSlot_(target->onClick);
         }
     });
     Pump();
@@ -189,7 +183,7 @@ void World::ResizeClient(FormId id, PixelSize client)
     form.ResizeClient(client);
     Post([this, id, serial = form.Serial()] {
         if (HeadlessForm* target = Instance(id, serial)) {
-            Raise(target->onResize);
+            runSlot_(target->onResize);
         }
     });
     Pump();
@@ -217,7 +211,7 @@ void World::ChangeDpi(FormId id, int dpi, const PixelRect& suggested)
     form.ApplyDpi(dpi, suggested);
     Post([this, id, serial = form.Serial()] {
         if (HeadlessForm* target = Instance(id, serial)) {
-            Raise(target->onResize);
+            runSlot_(target->onResize);
         }
     });
     Pump();

@@ -1,10 +1,24 @@
 // The one queue of pending events, the pump that drains it for the tests' entry points, and Yield().
 #include <stdexcept>
 
-#include "platform/headless/slots.h"
 #include "platform/headless/toolkit.h"
 
 namespace vardek::platform::headless {
+
+namespace {
+
+class DepthGuard {
+public:
+    explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
+}  // namespace
 
 void World::Yield()
 {
@@ -52,11 +66,13 @@ void World::Pump()
             capture_.reset();
             active_.reset();
             zOrder_.clear();
-            forms_.clear();
+            forms_.Clear();
         }
     }
-    // Time passes between two user inputs: a compositor presents its frame.
+    // Back at the outermost level: no code of an unloaded form is on the stack any more, and time
+    // passes between two user inputs, so a compositor presents its frame.
     if (pumpDepth_ == 0) {
+        forms_.ReleaseUnloaded([](const HeadlessForm&) { return true; });
         compositor_.Present();
     }
 }

@@ -4,68 +4,33 @@
 
 #include <stdexcept>
 
-#include "platform/headless/slots.h"
-
 namespace vardek::platform::headless {
 
-namespace {
-
-const FormDef& DefinitionOf(FormId id)
+World::World(WorldConfig config)
+    : config_(std::move(config)),
+      compositor_(config_.compositor),
+      // The tests see a failed handler: it is recorded, and the program goes on as the real one does.
+      runSlot_([this](std::string_view what) { slotFailures_.emplace_back(what); }),
+      forms_([this](FormId id, const FormDef& def) { return MakeForm(id, def); },
+             [this](HeadlessForm& form) { TakeDown(form); })
 {
-    return id == FormId::Form1 ? Form1Definition() : Form2Definition();
 }
-
-}  // namespace
-
-World::World(WorldConfig config) : config_(std::move(config)), compositor_(config_.compositor) {}
 
 World::~World() = default;
 
-void World::SetBinder(FormId id, std::function<void(Form&)> binder)
+std::unique_ptr<HeadlessForm> World::MakeForm(FormId id, const FormDef& def)
 {
-    binders_[id] = std::move(binder);
-}
-
-Form& World::GetForm(FormId id)
-{
-    if (ended_) {
-        throw ProgramEnded{};
-    }
-    if (auto found = forms_.find(id); found != forms_.end()) {
-        return *found->second;
-    }
-    auto created = std::make_unique<HeadlessForm>(*this, id, DefinitionOf(id), ++serials_);
-    HeadlessForm& form = *created;
-    forms_[id] = std::move(created);
+    auto form = std::make_unique<HeadlessForm>(*this, id, def, ++serials_);
     ++creations_[id];
     zOrder_.push_back(id);
-    BringToTop(form);
-    if (auto binder = binders_.find(id); binder != binders_.end()) {
-        binder->second(form);
-    }
-    Raise(form.onLoad);
+    BringToTop(*form);
     return form;
 }
 
-bool World::IsLoaded(FormId id) const
+void World::TakeDown(HeadlessForm& form)
 {
-    return forms_.contains(id);
-}
-
-void World::Unload(FormId id)
-{
-    auto found = forms_.find(id);
-    if (found == forms_.end()) {
-        return;
-    }
-    const int serial = found->second->Serial();
-    Raise(found->second->onUnload);
-    // The unload handler may itself have unloaded or recreated the form.
-    HeadlessForm* form = Instance(id, serial);
-    if (form == nullptr) {
-        return;
-    }
-    form->Hide();
+    const FormId id = form.Id();
+    form.Hide();
     if (focus_ && focus_->form == id) {
         focus_.reset();
     }
@@ -73,7 +38,29 @@ void World::Unload(FormId id)
         capture_.reset();
     }
     std::erase(zOrder_, id);
-    forms_.erase(id);
+}
+
+void World::SetBinder(FormId id, std::function<void(Form&)> binder)
+{
+    forms_.SetBinder(id, std::move(binder));
+}
+
+Form& World::GetForm(FormId id)
+{
+    if (ended_) {
+        throw ProgramEnded{};
+    }
+    return forms_.Get(id);
+}
+
+bool World::IsLoaded(FormId id) const
+{
+    return forms_.Loaded(id) != nullptr;
+}
+
+void World::Unload(FormId id)
+{
+    forms_.Unload(id);
 }
 
 void World::EndProgram()
@@ -93,8 +80,8 @@ bool World::SetClipboardText(std::string_view text)
 
 HeadlessForm* World::Instance(FormId id, int serial) const
 {
-    auto found = forms_.find(id);
-    return found != forms_.end() && found->second->Serial() == serial ? found->second.get() : nullptr;
+    HeadlessForm* form = forms_.Loaded(id);
+    return form != nullptr && form->Serial() == serial ? form : nullptr;
 }
 
 HeadlessControl* World::Resolve(const std::optional<FocusRef>& ref) const
@@ -108,8 +95,7 @@ HeadlessControl* World::Resolve(const std::optional<FocusRef>& ref) const
 
 HeadlessForm* World::Loaded(FormId id) const
 {
-    auto found = forms_.find(id);
-    return found == forms_.end() ? nullptr : found->second.get();
+    return forms_.Loaded(id);
 }
 
 HeadlessForm& World::Window(FormId id) const

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/form_rules.h"
 #include "platform/headless/compositor.h"
 #include "platform/headless/form.h"
 #include "platform/toolkit.h"
@@ -122,6 +123,9 @@ public:
     const std::string& Clipboard() const { return clipboard_; }
     void HoldClipboard(bool held) { clipboardHeld_ = held; }
     int Creations(FormId id) const;
+    // What the handlers threw: the program goes on, as the real one does, and the test looks here.
+    const std::vector<std::string>& SlotFailures() const { return slotFailures_; }
+    std::vector<std::string> TakeSlotFailures() { return std::exchange(slotFailures_, {}); }
     const WorldConfig& Config() const { return config_; }
     int MonitorDpi(const Monitor& monitor) const { return monitor.dpi != 0 ? monitor.dpi : config_.dpi; }
     // The DPI of the monitor a rectangle overlaps most (or is nearest to).
@@ -152,12 +156,13 @@ private:
     const Monitor& MonitorOf(const PixelRect& window, bool& overlaps) const;
     void Pump();
     void Drain();
+    std::unique_ptr<HeadlessForm> MakeForm(FormId id, const FormDef& def);
+    void TakeDown(HeadlessForm& form);
+    void MoveFocusByTab(FormId id, int serial, bool backwards);
     // What the windows compose to at a point now, ahead of what a compositor shows.
     std::int32_t ComposedPixel(PixelPoint screen) const;
 
     WorldConfig config_;
-    std::map<FormId, std::function<void(Form&)>> binders_;
-    std::map<FormId, std::unique_ptr<HeadlessForm>> forms_;
     std::map<FormId, int> creations_;
     std::vector<FormId> zOrder_;  // top first
     std::deque<std::function<void()>> queue_;
@@ -175,6 +180,9 @@ private:
     int serials_ = 0;
     int pumpDepth_ = 0;
     Compositor compositor_;
+    std::vector<std::string> slotFailures_;
+    SlotRunner runSlot_;
+    FormTable<HeadlessForm> forms_;
     bool ended_ = false;
 };
 

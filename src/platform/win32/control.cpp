@@ -4,8 +4,8 @@
 
 #include "platform/win32/form.h"
 #include "platform/win32/label_paint.h"
-#include "platform/win32/slots.h"
 #include "platform/win32/text.h"
+#include "platform/win32/toolkit.h"
 
 namespace vardek::platform::win32 {
 
@@ -223,7 +223,7 @@ void StandardControl::OnCommand(int notification)
                          (def_.kind == Kind::Label && (notification == STN_CLICKED || notification == STN_DBLCLK)) ||
                          (def_.kind == Kind::ComboBox && notification == CBN_SELCHANGE);
     if (clicked) {
-        RunSlot(onClick);
+        form_.Toolkit().RunSlot()(onClick);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "platform/win32/picture_box.h"
 #include "platform/win32/text.h"
 #include "platform/win32/toolkit.h"
+#include "platform/win32/window_proc.h"
 #include "platform/win32/windowless.h"
 
 namespace vardek::platform::win32 {
@@ -39,7 +40,7 @@ void Win32Form::RegisterWindowClass(HINSTANCE instance)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &Win32Form::WindowProc;
+    windowClass.lpfnWndProc = &WindowProcOf<Win32Form>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
@@ -243,12 +244,12 @@ ControlPart& Win32Form::Find(std::string_view name) const
     throw std::out_of_range("no control of that name on the form");
 }
 
-Control& Win32Form::Get(std::string_view name)
+Control& Win32Form::Get(ControlName name)
 {
     return Find(name).Public();
 }
 
-PictureBox& Win32Form::Picture(std::string_view name)
+PictureBox& Win32Form::Picture(ControlName name)
 {
     auto* picture = dynamic_cast<PictureBox*>(&Find(name).Public());
     if (!picture) {

@@ -29,8 +29,8 @@ public:
     Win32Form& operator=(const Win32Form&) = delete;
 
     FormId Id() const override { return id_; }
-    Control& Get(std::string_view name) override;
-    PictureBox& Picture(std::string_view name) override;
+    Control& Get(ControlName name) override;
+    PictureBox& Picture(ControlName name) override;
     bool Visible() const override;
     void Show() override;
     void Hide() override;
@@ -44,6 +44,9 @@ public:
     void SetShape(const WindowShape& shape, bool redraw) override;
 
     HWND Hwnd() const { return window_.get(); }
+    Win32Toolkit& Toolkit() const { return toolkit_; }
+    // A message to one of the form's windows is being handled: code of the form is on the stack.
+    bool Busy() const { return messagesInProgress_ > 0; }
     const FormDef& Definition() const { return def_; }
     int CurrentDpi() const { return dpi_; }
     // The font a control draws with: its own, or the form's.
@@ -57,8 +60,12 @@ public:
     void DestroyWindows();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Inside CreateWindowExW nothing of the form exists yet.
+    static constexpr bool kHandlesMessagesWhileCreated = false;
+    Win32Form& OwningForm() { return *this; }
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateFonts();
     void CreateControls();
@@ -91,6 +98,7 @@ private:
     UINT lastSizeType_ = SIZE_RESTORED;
     PixelSize lastClientSize_;
     std::optional<WindowShape> shape_;  // the region last given to the window
+    int messagesInProgress_ = 0;
 };
 
 }  // namespace vardek::platform::win32

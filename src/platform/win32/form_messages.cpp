@@ -11,7 +11,6 @@
 #include "platform/win32/form.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/messages.h"
-#include "platform/win32/slots.h"
 #include "platform/win32/toolkit.h"
 #include "platform/win32/windowless.h"
 
@@ -22,40 +21,21 @@ namespace vardek::platform::win32 {
 std::int64_t LiveHeap(int kind);
 #endif
 
-namespace {
-
-// Labels never take the focus, whatever tab index they carry.
-bool CanTakeFocus(const ControlDef& def)
-{
-    return def.tabIndex >= 0 && def.kind != Kind::Label && !IsWindowless(def);
-}
-
-}  // namespace
-
 bool Win32Form::MoveFocusByTab(bool backwards)
 {
-    std::vector<std::pair<int, HWND>> order;
+    HWND focus = ::GetFocus();
+    std::vector<TabCandidate> candidates;
     for (const auto& part : controls_) {
         HWND window = part->Hwnd();
-        if (CanTakeFocus(part->Definition()) && window && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
-            order.emplace_back(part->Definition().tabIndex, window);
-        }
+        candidates.push_back({.def = &part->Definition(),
+                              .canTakeFocus = window && ::IsWindowVisible(window) && ::IsWindowEnabled(window),
+                              .focused = window && window == focus});
     }
-    if (order.empty()) {
+    const int next = NextTabStop(candidates, backwards);
+    if (next < 0) {
         return false;
     }
-    std::sort(order.begin(), order.end());
-    auto* const focus = ::GetFocus();
-    auto current = std::find_if(order.begin(), order.end(), [&](auto& entry) { return entry.second == focus; });
-    const int count = static_cast<int>(order.size());
-    int next = 0;
-    if (current == order.end()) {
-        next = backwards ? count - 1 : 0;
-    } else {
-        const int index = static_cast<int>(current - order.begin());
-        next = (index + (backwards ? count - 1 : 1)) % count;
-    }
-    ::SetFocus(order[next].second);
+    ::SetFocus(controls_[static_cast<std::size_t>(next)]->Hwnd());
     return true;
 }
 
@@ -152,37 +132,12 @@ void Win32Form::OnDpiChanged(int newDpi, const RECT& suggested)
     }
 }
 
-LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Win32Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) {
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (self->window_.get() == window) {
-            self->window_.release();
-        }
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (!self->window_) {
-        // Still inside CreateWindowExW: nothing of the form exists yet.
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    HWND window = window_.get();
     switch (message) {
         case WM_CLOSE:
             // Through the toolkit, so that the unload handler runs; the ruler's ends the program.
-            RunSlot(std::function<void()>([this] { toolkit_.Unload(id_); }));
+            toolkit_.RunSlot()(std::function<void()>([this] { toolkit_.Unload(id_); }));
             return 0;
         case WM_COMMAND:
             if (ControlPart* part = PartForWindow(reinterpret_cast<HWND>(lParam))) {
@@ -235,10 +190,10 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case kMsgQueuedResize:
-            RunSlot(onResize);
+            toolkit_.RunSlot()(onResize);
             return 0;
         case kMsgQueuedActivate:
-            RunSlot(onActivate);
+            toolkit_.RunSlot()(onActivate);
             return 0;
         case kMsgLiveHandleCount:
             return LiveHandleCount(static_cast<int>(wParam));

@@ -6,7 +6,8 @@
 #include "platform/win32/colours.h"
 #include "platform/win32/form.h"
 #include "platform/win32/input.h"
-#include "platform/win32/slots.h"
+#include "platform/win32/toolkit.h"
+#include "platform/win32/window_proc.h"
 #include "platform/win32/windowless.h"
 
 namespace vardek::platform::win32 {
@@ -17,7 +18,7 @@ void Win32PictureBox::RegisterWindowClass(HINSTANCE instance)
     windowClass.cbSize = sizeof(windowClass);
     // No CS_DBLCLKS: every press is a press, the second of a double click too. The form answers
     // WM_SETCURSOR first for a picture with a pointer of its own; the arrow is for the others.
-    windowClass.lpfnWndProc = &Win32PictureBox::WindowProc;
+    windowClass.lpfnWndProc = &WindowProcOf<Win32PictureBox>;
     windowClass.hInstance = instance;
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
@@ -64,8 +65,24 @@ void Win32PictureBox::CopyFromScreen(PixelPoint screenOrigin, PixelSize size)
     if (width <= 0 || height <= 0) {
         return;
     }
-    WindowDc screen(nullptr);
-    ::BitBlt(image_->Dc(), 0, 0, width, height, screen.get(), screenOrigin.x, screenOrigin.y, SRCCOPY);
+    // Only the part that lies on the screen is copied: a source partly off it may fail as a whole
+    // (under Wine nothing at all is copied then). Off the screen the picture reads black.
+    const RECT wanted{screenOrigin.x, screenOrigin.y, screenOrigin.x + width, screenOrigin.y + height};
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const RECT screenRect{left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                          top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    RECT on{};
+    ::IntersectRect(&on, &wanted, &screenRect);
+    if (::EqualRect(&on, &wanted) == FALSE) {
+        const RECT all{0, 0, width, height};
+        ::FillRect(image_->Dc(), &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    }
+    if (::IsRectEmpty(&on) == FALSE) {
+        WindowDc screen(nullptr);
+        ::BitBlt(image_->Dc(), on.left - wanted.left, on.top - wanted.top, on.right - on.left, on.bottom - on.top,
+                 screen.get(), on.left, on.top, SRCCOPY);
+    }
     InvalidateImage();
 }
 
@@ -182,27 +199,7 @@ void Win32PictureBox::OnButtonDown(LPARAM position, int button, WPARAM keys)
     }
     // Moves keep coming while a button is held, also beyond the picture's edge.
     ::SetCapture(window);
-    RunSlot(onMouseDown, MouseAt(position, button, keys));
-}
-
-LRESULT CALLBACK Win32PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Win32PictureBox*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) {
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (self->window_.get() == window) {
-            self->window_.release();
-        }
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(window, message, wParam, lParam);
+    form_.Toolkit().RunSlot()(onMouseDown, MouseAt(position, button, keys));
 }
 
 LRESULT Win32PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -226,7 +223,7 @@ LRESULT Win32PictureBox::HandleMessage(HWND window, UINT message, WPARAM wParam,
         case WM_GETDLGCODE:
             return DLGC_WANTALLKEYS;
         case WM_MOUSEMOVE:
-            RunSlot(onMouseMove, MouseAt(lParam, ButtonsHeld(wParam), wParam));
+            form_.Toolkit().RunSlot()(onMouseMove, MouseAt(lParam, ButtonsHeld(wParam), wParam));
             return 0;
         case WM_LBUTTONDOWN:
             OnButtonDown(lParam, 1, wParam);

@@ -39,7 +39,11 @@ public:
     void DestroyWindow() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK WindowProcOf(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // A picture paints and sizes its buffer from its first messages on.
+    static constexpr bool kHandlesMessagesWhileCreated = true;
+    Win32Form& OwningForm() { return form_; }
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void FitImageToClient();

@@ -2,7 +2,6 @@
 // here before they are dispatched: the form's key preview, Tab moves, the control's key slot.
 #include "platform/win32/form.h"
 #include "platform/win32/input.h"
-#include "platform/win32/slots.h"
 #include "platform/win32/toolkit.h"
 
 namespace vardek::platform::win32 {
@@ -47,19 +46,19 @@ void Win32Toolkit::Yield()
             break;
         }
         Deliver(message);
+        // A stream of input can keep the outermost yield busy for a long time: free what is idle now.
+        DropUnloadedForms();
     }
 }
 
 void Win32Toolkit::DropUnloadedForms()
 {
-    if (pumpDepth_ == 0) {
-        unloaded_.clear();
-    }
+    forms_.ReleaseUnloaded([](const Win32Form& form) { return !form.Busy(); });
 }
 
 void Win32Toolkit::Deliver(MSG& message)
 {
-    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && PreviewKey(message)) {
+    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && DeliverKey(message)) {
         return;
     }
     ::TranslateMessage(&message);
@@ -71,33 +70,32 @@ void Win32Toolkit::Deliver(MSG& message)
 
 void Win32Toolkit::PaintForms()
 {
-    for (const auto& form : forms_) {
-        if (form && form->Hwnd()) {
-            ::RedrawWindow(form->Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    forms_.ForEachLoaded([](const Win32Form& form) {
+        if (form.Hwnd()) {
+            ::RedrawWindow(form.Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         }
-    }
+    });
 }
 
-bool Win32Toolkit::PreviewKey(const MSG& message)
+bool Win32Toolkit::DeliverKey(const MSG& message)
 {
+    HWND target = message.hwnd;
+    const KeyRoute route{
+        .form = [this, target]() -> Form* { return FormForWindow(target); },
+        .target = [this, target]() -> Control* {
+            Win32Form* form = FormForWindow(target);
+            ControlPart* part = form ? form->PartForWindow(target) : nullptr;
+            return part ? &part->Public() : nullptr;
+        },
+        .moveByTab =
+            [this, target](bool backwards) {
+                if (Win32Form* form = FormForWindow(target)) {
+                    form->MoveFocusByTab(backwards);
+                }
+            },
+    };
     const KeyEvent key{.keyCode = static_cast<int>(message.wParam), .shift = ModifierState()};
-    if (Win32Form* form = FormForWindow(message.hwnd); form && form->Definition().keyPreview) {
-        // The form sees the key first and never consumes it.
-        RunSlot(form->onKeyDown, key);
-    }
-    // The preview may have unloaded the form or moved the focus: look again.
-    Win32Form* form = FormForWindow(message.hwnd);
-    if (!form) {
-        return false;
-    }
-    if (message.message == WM_KEYDOWN && key.keyCode == VK_TAB && (key.shift & (kCtrlMask | kAltMask)) == 0) {
-        form->MoveFocusByTab((key.shift & kShiftMask) != 0);
-        return true;
-    }
-    if (ControlPart* part = form->PartForWindow(message.hwnd)) {
-        RunSlot(part->Public().onKeyDown, key);
-    }
-    return false;
+    return DeliverKeyDown(key, route, runSlot_);
 }
 
 }  // namespace vardek::platform::win32

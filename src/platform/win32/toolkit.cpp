@@ -11,16 +11,6 @@
 namespace vardek::platform::win32 {
 namespace {
 
-size_t IndexOf(FormId id)
-{
-    return id == FormId::Form1 ? 0 : 1;
-}
-
-const FormDef& DefinitionOf(FormId id)
-{
-    return id == FormId::Form1 ? Form1Definition() : Form2Definition();
-}
-
 // The folder of the running program, with a trailing separator; empty when it cannot be had.
 std::wstring ProgramFolder()
 {
@@ -45,7 +35,11 @@ std::wstring ProgramFolder()
 
 }  // namespace
 
-Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance)
+Win32Toolkit::Win32Toolkit(HINSTANCE instance)
+    : instance_(instance),
+      runSlot_([](std::string_view what) { ::OutputDebugStringA(std::string(what).c_str()); }),
+      forms_([this](FormId id, const FormDef& def) { return std::make_unique<Win32Form>(*this, id, def); },
+             [](Win32Form& form) { form.DestroyWindows(); })
 {
     Win32Form::RegisterWindowClass(instance);
     Win32PictureBox::RegisterWindowClass(instance);
@@ -53,65 +47,27 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : instance_(instance)
 
 Win32Toolkit::~Win32Toolkit()
 {
-    for (auto& form : forms_) {
-        form.reset();
-    }
-    unloaded_.clear();
+    forms_.Clear();
 }
 
 void Win32Toolkit::SetBinder(FormId id, std::function<void(Form&)> binder)
 {
-    binders_[IndexOf(id)] = std::move(binder);
+    forms_.SetBinder(id, std::move(binder));
 }
 
 Form& Win32Toolkit::GetForm(FormId id)
 {
-    const size_t index = IndexOf(id);
-    if (forms_[index]) {
-        return *forms_[index];
-    }
-    forms_[index] = std::make_unique<Win32Form>(*this, id, DefinitionOf(id));
-    // Kept by reference: the load handler may unload the form again, which only moves it to the
-    // unloaded list, alive until the pump is back at its outermost level.
-    Win32Form& form = *forms_[index];
-    if (binders_[index]) {
-        binders_[index](form);
-    }
-    // Failures of the load handler reach the code that referenced the form.
-    if (form.onLoad) {
-        auto onLoad = form.onLoad;
-        onLoad();
-    }
-    return form;
+    return forms_.Get(id);
 }
 
 bool Win32Toolkit::IsLoaded(FormId id) const
 {
-    return forms_[IndexOf(id)] != nullptr;
+    return forms_.Loaded(id) != nullptr;
 }
 
 void Win32Toolkit::Unload(FormId id)
 {
-    const size_t index = IndexOf(id);
-    Win32Form* form = forms_[index].get();
-    if (!form || unloading_[index]) {
-        return;
-    }
-    unloading_[index] = true;
-    try {
-        if (form->onUnload) {
-            auto onUnload = form->onUnload;
-            onUnload();
-        }
-    } catch (...) {
-        unloading_[index] = false;
-        throw;
-    }
-    unloading_[index] = false;
-    if (forms_[index].get() == form) {
-        form->DestroyWindows();
-        unloaded_.push_back(std::move(forms_[index]));
-    }
+    forms_.Unload(id);
 }
 
 void Win32Toolkit::EndProgram()
@@ -171,8 +127,8 @@ bool Win32Toolkit::SetClipboardText(std::string_view text)
 {
     HWND owner = nullptr;
     for (FormId id : {FormId::Form2, FormId::Form1}) {
-        if (!owner && forms_[IndexOf(id)]) {
-            owner = forms_[IndexOf(id)]->Hwnd();
+        if (!owner && forms_.Loaded(id)) {
+            owner = forms_.Loaded(id)->Hwnd();
         }
     }
     // Another program may hold the clipboard for a moment. Wait without delivering messages:
@@ -213,25 +169,20 @@ Win32Form* Win32Toolkit::FormForWindow(HWND window) const
         return nullptr;
     }
     HWND root = ::GetAncestor(window, GA_ROOT);
-    for (const auto& form : forms_) {
-        if (form && form->Hwnd() && form->Hwnd() == root) {
-            return form.get();
+    Win32Form* found = nullptr;
+    forms_.ForEachLoaded([&](Win32Form& form) {
+        if (form.Hwnd() && form.Hwnd() == root) {
+            found = &form;
         }
-    }
-    return nullptr;
+    });
+    return found;
 }
 
 bool Win32Toolkit::IsFormWindow(HWND window) const
 {
-    if (!window) {
-        return false;
-    }
-    for (const auto& form : forms_) {
-        if (form && form->Hwnd() == window) {
-            return true;
-        }
-    }
-    return false;
+    bool found = false;
+    forms_.ForEachLoaded([&](const Win32Form& form) { found = found || (window && form.Hwnd() == window); });
+    return found;
 }
 
 }  // namespace vardek::platform::win32

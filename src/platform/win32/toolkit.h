@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/form_rules.h"
 #include "platform/toolkit.h"
 
 namespace vardek::platform::win32 {
@@ -44,6 +45,7 @@ public:
     // The loaded form whose window is this one or an ancestor of it.
     Win32Form* FormForWindow(HWND window) const;
     bool IsFormWindow(HWND window) const;
+    const SlotRunner& RunSlot() const { return runSlot_; }
     // Which of the program's forms was active last, while the program stayed active.
     std::optional<FormId> ActiveForm() const { return activeForm_; }
     void SetActiveForm(std::optional<FormId> id) { activeForm_ = id; }
@@ -51,16 +53,13 @@ public:
 private:
     // Key preview, Tab moves and the focused control's key slot, then the usual dispatch.
     void Deliver(MSG& message);
-    bool PreviewKey(const MSG& message);
+    bool DeliverKey(const MSG& message);
     void PaintForms();
     void DropUnloadedForms();
 
     HINSTANCE instance_;
-    std::array<std::unique_ptr<Win32Form>, 2> forms_;
-    std::array<std::function<void(Form&)>, 2> binders_;
-    // Unloaded forms whose code may still be on the stack; freed when the pump is at its outermost level.
-    std::vector<std::unique_ptr<Win32Form>> unloaded_;
-    std::array<bool, 2> unloading_{};
+    SlotRunner runSlot_;
+    FormTable<Win32Form> forms_;
     int pumpDepth_ = 0;
     std::optional<FormId> activeForm_;
 };

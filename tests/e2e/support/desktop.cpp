@@ -38,8 +38,9 @@ void SendMouseButton(DWORD flags)
 
 Process::~Process()
 {
-    if (process_)
+    if (process_) {
         CloseHandle(process_);
+    }
 }
 
 bool Process::Start(const std::wstring& exePath)
@@ -50,8 +51,9 @@ bool Process::Start(const std::wstring& exePath)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.empty() ? nullptr : directory.c_str(), &startup, &info))
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
         return false;
+    }
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     pid_ = info.dwProcessId;
@@ -77,10 +79,12 @@ bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs)
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     for (;;) {
         PumpOwnMessages();
-        if (cond())
+        if (cond()) {
             return true;
-        if (GetTickCount64() >= end)
+        }
+        if (GetTickCount64() >= end) {
             return false;
+        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
 }
@@ -96,8 +100,9 @@ bool Settle(HWND window, DWORD timeoutMs)
     // (repaints, posted follow-ups) have run by the second.
     DWORD_PTR result = 0;
     for (int round = 0; round < 2; ++round) {
-        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result))
+        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result)) {
             return false;
+        }
         Pause(150);
     }
     return true;
@@ -110,8 +115,9 @@ std::wstring TextOf(HWND window)
     wchar_t buffer[512] = {};
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                             5000, &copied))
+                             5000, &copied)) {
         return L"<no answer>";
+    }
     return std::wstring(buffer, copied);
 }
 
@@ -138,8 +144,9 @@ std::vector<HWND> TopLevelWindows(DWORD pid)
             auto* s = reinterpret_cast<Search*>(param);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s->pid)
+            if (owner == s->pid) {
                 s->found.push_back(window);
+            }
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -149,8 +156,9 @@ std::vector<HWND> TopLevelWindows(DWORD pid)
 HWND FindTopLevel(DWORD pid, const std::wstring& title, bool visibleOnly)
 {
     for (HWND window : TopLevelWindows(pid)) {
-        if ((!visibleOnly || IsWindowVisible(window)) && TextOf(window) == title)
+        if ((!visibleOnly || IsWindowVisible(window)) && TextOf(window) == title) {
             return window;
+        }
     }
     return nullptr;
 }
@@ -158,19 +166,10 @@ HWND FindTopLevel(DWORD pid, const std::wstring& title, bool visibleOnly)
 std::vector<HWND> Children(HWND parent)
 {
     std::vector<HWND> found;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         found.push_back(child);
-    return found;
-}
-
-HWND ControlByCaption(HWND parent, const std::wstring& className, const std::wstring& caption)
-{
-    for (HWND child : Children(parent)) {
-        if (CompareStringOrdinal(ClassOf(child).c_str(), -1, className.c_str(), -1, TRUE) == CSTR_EQUAL &&
-            TextOf(child) == caption)
-            return child;
     }
-    return nullptr;
+    return found;
 }
 
 void DumpWindow(HWND window)
@@ -237,13 +236,15 @@ POINT CenterOnScreen(HWND window)
 std::vector<RECT> ReadRegionRects(HWND window)
 {
     Region region(CreateRectRgn(0, 0, 0, 0));
-    if (GetWindowRgn(window, region.get()) == ERROR)
+    if (GetWindowRgn(window, region.get()) == ERROR) {
         return {};
+    }
     const DWORD size = GetRegionData(region.get(), 0, nullptr);
     std::vector<char> buffer(size);
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
-    if (size == 0 || GetRegionData(region.get(), size, data) != size)
+    if (size == 0 || GetRegionData(region.get(), size, data) != size) {
         return {};
+    }
     const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
     return std::vector<RECT>(rects, rects + data->rdh.nCount);
 }
@@ -251,8 +252,9 @@ std::vector<RECT> ReadRegionRects(HWND window)
 bool RegionIsFrame(HWND window, const RECT& outer, const RECT& hole)
 {
     Region actual(CreateRectRgn(0, 0, 0, 0));
-    if (GetWindowRgn(window, actual.get()) == ERROR)
+    if (GetWindowRgn(window, actual.get()) == ERROR) {
         return false;
+    }
     Region expected(CreateRectRgn(0, 0, 0, 0));
     Region whole = MakeRect(outer);
     Region cut = MakeRect(hole);
@@ -277,8 +279,9 @@ bool PlacePointer(POINT screen)
         [&] {
             POINT at{};
             GetCursorPos(&at);
-            if (at.x == screen.x && at.y == screen.y)
+            if (at.x == screen.x && at.y == screen.y) {
                 return ++steadyReads >= 2;
+            }
             steadyReads = 0;
             SetCursorPos(screen.x, screen.y);
             return false;
@@ -288,8 +291,9 @@ bool PlacePointer(POINT screen)
 
 bool Click(POINT screen)
 {
-    if (!PlacePointer(screen))
+    if (!PlacePointer(screen)) {
         return false;
+    }
     SendMouseButton(MOUSEEVENTF_LEFTDOWN);
     Pause(50);
     SendMouseButton(MOUSEEVENTF_LEFTUP);
@@ -343,9 +347,26 @@ HWND FocusOf(HWND window)
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
         return nullptr;
+    }
     return info.hwndFocus;
+}
+
+std::wstring ClipboardText()
+{
+    std::wstring text = L"<none>";
+    if (!OpenClipboard(nullptr)) {
+        return L"<busy>";
+    }
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
 
 }  // namespace e2e

@@ -5,9 +5,11 @@
 
 #include "check.h"
 #include "health.h"
+#include "platform/units.h"
 #include "ruler.h"
 #include "screenshot.h"
 #include "session.h"
+#include "windows/definition.h"
 
 namespace e2e {
 namespace {
@@ -36,11 +38,14 @@ bool LaidOut(HWND ruler)
 {
     const SIZE client = ClientSize(ruler);
     const RulerBar bar = FindBar(ruler);
-    if (!bar.Complete())
+    if (!bar.Complete()) {
         return false;
-    for (HWND control : {bar.copy, bar.cancel, bar.prev, bar.redraw, bar.restore, bar.coordLine})
-        if (RectInParentClient(control).top != client.cy - kBarOffset)
+    }
+    for (HWND control : {bar.copy, bar.cancel, bar.prev, bar.redraw, bar.restore, bar.coordLine}) {
+        if (RectInParentClient(control).top != client.cy - kBarOffset) {
             return false;
+        }
+    }
     HWND picture = FindPicture(ruler);
     return picture && RectInParentClient(picture) == RECT{0, 0, client.cx, client.cy - kBarHeight};
 }
@@ -56,12 +61,14 @@ void CheckLayout(HWND ruler)
     const std::pair<const char*, HWND> controls[] = {{"写す", bar.copy},         {"取り消し", bar.cancel},
                                                      {"origin label", bar.prev}, {"再描写", bar.redraw},
                                                      {"復元", bar.restore},      {"coordinate line", bar.coordLine}};
-    for (const auto& [name, control] : controls)
+    for (const auto& [name, control] : controls) {
         CheckEqual(Format("%s top = client height %ld - %d", name, client.cy, kBarOffset),
                    RectInParentClient(control).top, client.cy - kBarOffset);
+    }
     HWND picture = FindPicture(ruler);
-    if (!CHECK(picture != nullptr, "the picture is found"))
+    if (!CHECK(picture != nullptr, "the picture is found")) {
         return;
+    }
     CheckEqual("picture fills the client but the bar", RectInParentClient(picture),
                RECT{0, 0, client.cx, client.cy - kBarHeight});
 }
@@ -75,12 +82,14 @@ void CheckRegion(HWND ruler)
         Record(RegionIsFrame(ruler, outer, hole),
                Format("region is %s with the hole %s", DescribeRect(outer).c_str(), DescribeRect(hole).c_str()), {});
     if (!ok) {
-        for (const RECT& r : ReadRegionRects(ruler))
+        for (const RECT& r : ReadRegionRects(ruler)) {
             Log("  region rect %s", DescribeRect(r).c_str());
+        }
     }
     // The hole must frame exactly the picture's drawing area, or the snapshot and the readouts go out of line.
-    if (HWND picture = FindPicture(ruler))
+    if (HWND picture = FindPicture(ruler)) {
         CheckEqual("the hole is the picture's drawing area", ClientRectInWindow(picture, ruler), hole);
+    }
 }
 
 // Waits until the program has answered, a transient coordinate view has gone, and the layout matches the size.
@@ -105,8 +114,9 @@ void CheckBareFrame(Session& s)
     CheckLayout(s.ruler);
     CheckRegion(s.ruler);
     const RulerBar bar = FindBar(s.ruler);
-    if (bar.coordLine)
+    if (bar.coordLine) {
         CheckEqual("the coordinate line is empty", TextOf(bar.coordLine), std::wstring());
+    }
 }
 
 void CoverWithPattern(Session& s)
@@ -120,17 +130,21 @@ void CoverWithPattern(Session& s)
 bool StartupTests(Session& s)
 {
     BeginGroup("start-up");
-    if (!StartProgram(s))
+    if (!StartProgram(s)) {
         return false;
+    }
     WaitForFrame(s);
 
     // Wine's default theme: 4-pixel frame and 19-pixel caption; the literal offsets below rest on it.
     CheckEqual("client origin in the window", ClientOriginInWindow(s.ruler), POINT{4, 23});
-    // The definition's client area: 3900, 3270, 5865 x 4425 twips at 15 twips per pixel.
+    // The definition's client area at 15 twips per pixel.
+    const vardek::TwipRect& defined = vardek::Form1Definition().client;
     POINT clientOrigin{0, 0};
     ClientToScreen(s.ruler, &clientOrigin);
-    CheckEqual("client origin on the screen", clientOrigin, POINT{260, 218});
-    CheckEqual("client size", Size(ClientSize(s.ruler)), POINT{391, 295});
+    CheckEqual("client origin on the screen", clientOrigin,
+               POINT{vardek::TwipsToPixels(defined.left, 96), vardek::TwipsToPixels(defined.top, 96)});
+    CheckEqual("client size", Size(ClientSize(s.ruler)),
+               POINT{vardek::TwipsToPixels(defined.width, 96), vardek::TwipsToPixels(defined.height, 96)});
 
     const LONG style = GetWindowLongW(s.ruler, GWL_STYLE);
     const LONG frameStyle = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
@@ -144,8 +158,23 @@ bool StartupTests(Session& s)
           "\"再描写\" is shown and disabled");
     CHECK(bar.restore && IsWindowVisible(bar.restore) && !IsWindowEnabled(bar.restore),
           "\"復元\" is shown and disabled");
-    if (bar.prev)
+    if (bar.prev) {
         CheckEqual("the origin label", TextOf(bar.prev), kPrevInitial);
+    }
+    // The controls are found by id: their classes and captions tell that the ids are the right ones.
+    const auto classIs = [](HWND window, const wchar_t* name) {
+        return CompareStringOrdinal(ClassOf(window).c_str(), -1, name, -1, TRUE) == CSTR_EQUAL;
+    };
+    const std::pair<HWND, const std::wstring*> buttons[] = {{bar.copy, &kCopyCaption},
+                                                            {bar.cancel, &kCancelCaption},
+                                                            {bar.redraw, &kRedrawCaption},
+                                                            {bar.restore, &kRestoreCaption}};
+    for (const auto& [button, caption] : buttons) {
+        CHECK(classIs(button, L"Button") && TextOf(button) == *caption, "the button %s is found by its id: %s %s",
+              DescribeText(*caption).c_str(), Utf8(ClassOf(button)).c_str(), DescribeText(TextOf(button)).c_str());
+    }
+    CHECK(classIs(bar.prev, L"Static") && classIs(bar.coordLine, L"Static"),
+          "the origin label and the coordinate line are labels");
     CheckBareFrame(s);
     CheckEqual("the picture has the keyboard focus", FocusOf(s.ruler), FindPicture(s.ruler));
     RequestScreenshot(L"startup");
@@ -194,8 +223,9 @@ void CancelTests(Session& s)
 {
     BeginGroup("cancel");
     const RulerBar bar = FindBar(s.ruler);
-    if (!CHECK(bar.Complete(), "the bar's controls are found"))
+    if (!CHECK(bar.Complete(), "the bar's controls are found")) {
         return;
+    }
     CHECK(Click(CenterOnScreen(bar.cancel)), "the pointer is placed on \"取り消し\"");
     CHECK(WaitUntil([&] { return IsWindowEnabled(bar.redraw) != FALSE; }, 5000),
           "\"再描写\" becomes enabled after \"取り消し\"");
@@ -243,8 +273,9 @@ void ResizeTests(Session& s)
     const SIZE tiny = ClientSize(s.ruler);
     if (CHECK(tiny.cy < kBarHeight, "the client can be made lower than the bar (height %ld)", tiny.cy)) {
         const RulerBar bar = FindBar(s.ruler);
-        if (bar.copy)
+        if (bar.copy) {
             CheckEqual("\"写す\" keeps its place", RectInParentClient(bar.copy).top, before.cy - kBarOffset);
+        }
         CHECK(RegionIsFrame(s.ruler, ExpectedOuter(before), ExpectedHole(before)), "the region keeps its old hole");
         CHECK(IsWindowVisible(s.ruler) && !s.process.WaitForExit(0), "the ruler is still there");
     }

@@ -1,11 +1,12 @@
-// The ruler window as the driver sees it from outside: its title, its bar's controls found by class
-// and caption, and the frame geometry expected under Wine's default theme (4-pixel frame, 19-pixel
-// caption, 2-pixel picture border, 96 DPI).
+// The ruler window as the driver sees it from outside: its title, the controls of both windows found
+// by the child-window ids that the windows' definitions give, and the frame geometry expected under
+// Wine's default theme (4-pixel frame, 19-pixel caption, 2-pixel picture border, 96 DPI).
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace e2e {
 
@@ -39,8 +40,12 @@ struct RulerBar {
 
 HWND FindRuler(DWORD pid);
 bool CoordViewVisible(DWORD pid);
+// A direct child of the ruler / of the coordinate view by the name of its row in the definition; null if
+// the window or the control is missing.
+HWND RulerControl(HWND ruler, std::string_view name);
+HWND ViewControl(HWND view, std::string_view name);
 RulerBar FindBar(HWND ruler);
-// The picture that the hole shows through: the topmost child that is neither a button, a label nor a combo box.
+// The picture that the hole shows through.
 HWND FindPicture(HWND ruler);
 
 // Region parts in window coordinates for a given client size.

@@ -1,13 +1,16 @@
+// The ruler window's definition: every control as one row of data, in stacking order.
+// Constant data in a header, so that control names can be checked when the program is compiled.
+#pragma once
+
 #include "windows/definition.h"
 
-namespace vardek {
-namespace {
+namespace vardek::form1_rows {
 
 // Prev is wide enough for the longest position text, "-32768,-32768", with the blank that framed
 // labels keep inside their frame, at 96 to 192 DPI; the controls to its right keep their order and
 // spacing, moved right by the width that adds. Label1 holds the longest coordinate line,
 // "(-32768,-32768) <-32768,-32768>".
-constexpr ControlDef kForm1Controls[] = {
+inline constexpr ControlDef kControls[] = {
     {.kind = Kind::Button,
      .name = "Command3",
      .caption = "復元",
@@ -38,7 +41,7 @@ constexpr ControlDef kForm1Controls[] = {
     {.kind = Kind::Label, .name = "Label1", .caption = "", .rect = {4650, 4080, 3255, 255}, .tabIndex = 3},
 };
 
-constexpr FormDef kForm1 = {
+inline constexpr FormDef kForm = {
     .name = "Form1",
     .caption = "Vardek",
     .frame = FrameKind::Sizable,
@@ -51,14 +54,7 @@ constexpr FormDef kForm1 = {
     .inputMethod = false,
     .scale = Scale::Pixels,
     .font = {.face = "MS UI Gothic", .points = 9.0},
-    .controls = kForm1Controls,
+    .controls = kControls,
 };
 
-}  // namespace
-
-const FormDef& Form1Definition()
-{
-    return kForm1;
-}
-
-}  // namespace vardek
+}  // namespace vardek::form1_rows

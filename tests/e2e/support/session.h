@@ -34,6 +34,8 @@ void HelpKeyTests(Session& s);
 // A whole measurement on a snapshot, then restore, collection and the clipboard, then redraw; they run
 // in this order, each building on the state the one before leaves.
 void SnapshotTests(Session& s);
+// Needs the coordinate view open, as SnapshotTests leaves it.
+void InputContextTests(Session& s);
 void ReadoutTests(Session& s);
 void RestoreAndCollectTests(Session& s);
 void RedrawTests(Session& s);

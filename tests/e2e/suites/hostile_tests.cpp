@@ -25,8 +25,9 @@ void MissingHelpTests(const std::wstring& exePath)
     const std::wstring copy = folder + L"\\vardek.exe";
     CreateDirectoryW(folder.c_str(), nullptr);
     if (!CHECK(CopyFileW(exePath.c_str(), copy.c_str(), FALSE), "vardek.exe is copied alone into %s",
-               Utf8(folder).c_str()))
+               Utf8(folder).c_str())) {
         return;
+    }
     CHECK(GetFileAttributesW((folder + L"\\vardek-help.html").c_str()) == INVALID_FILE_ATTRIBUTES,
           "no help page lies beside the copy");
     {
@@ -64,10 +65,11 @@ void SnapshotWhileBeneathChanges(Session& s, bool destroy)
     Settle(s.ruler);
     CHECK(Activate(s.ruler), "the ruler is the foreground window");
     Key('G');
-    if (destroy)
+    if (destroy) {
         beneath.reset();
-    else
+    } else {
         replacement.Cover(cover);
+    }
     CHECK(WaitUntil([&] { return CoordViewOf(s) && RulerWhole(s.ruler); }, 5000), "the snapshot is taken");
     beneath.reset();
     replacement.Hide();
@@ -77,8 +79,9 @@ void SnapshotWhileBeneathChanges(Session& s, bool destroy)
     const POINT o = PictureOriginOnScreen(s.ruler);
     for (POINT offset : {POINT{24, 24}, POINT{150, 90}, POINT{300, 200}}) {
         const POINT p{o.x + offset.x, o.y + offset.y};
-        if (GetAncestor(WindowFromPoint(p), GA_ROOT) == s.ruler)
+        if (GetAncestor(WindowFromPoint(p), GA_ROOT) == s.ruler) {
             CheckReadoutsMatchPicture(s, p);
+        }
     }
     Activate(s.ruler);
     Key('H');
@@ -100,7 +103,7 @@ void ViewClosedMidMeasurement(Session& s)
     const POINT o = PictureOriginOnScreen(s.ruler);
     PlacePointer({o.x + 30, o.y + 30});
     Key(VK_SPACE);
-    ExpectSpot(s, kSpotDispX, std::to_wstring(o.x + 30));
+    ExpectReadout(s, "DispX", std::to_wstring(o.x + 30));
     PlacePointer({o.x + 70, o.y + 50});
     HWND view = CoordViewOf(s);
     PostMessageW(view, WM_CLOSE, 0, 0);
@@ -123,6 +126,37 @@ void ViewClosedMidMeasurement(Session& s)
     const POINT again = PictureOriginOnScreen(s.ruler);
     CheckReadoutsMatchPicture(s, {again.x + 120, again.y + 80});
     CheckHealthy(s, "after the capture");
+    Activate(s.ruler);
+    Key('H');
+    WaitUntil([&] { return !RulerWhole(s.ruler); }, 5000);
+}
+
+// The ruler dragged half off the screen's left edge: what lies on the screen is copied, what lies
+// off it reads black, and the part on the screen is not lost with it.
+void SnapshotPartlyOffScreen(Session& s)
+{
+    BeginGroup("hostile: snapshot partly off the screen");
+    BackToFrame(s, kHome);
+    const RECT home = WindowRect(s.ruler);
+    SetWindowPos(s.ruler, nullptr, -200, home.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle(s.ruler);
+    FunctionPattern beneath(0);
+    beneath.Cover({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    Settle(s.ruler);
+    Activate(s.ruler);
+    Key('G');
+    CHECK(WaitUntil([&] { return CoordViewOf(s) && RulerWhole(s.ruler); }, 5000), "the snapshot is taken");
+    MoveViewOffRuler(s);
+    beneath.Hide();
+    Settle(s.ruler);
+    Pause(300);
+    const POINT o = PictureOriginOnScreen(s.ruler);
+    for (const LONG x : {LONG{10}, LONG{60}, LONG{150}}) {
+        const POINT p{x, o.y + 40};
+        CheckEqual(Format("the picture shows the desktop at %s, on the screen", DescribePoint(p).c_str()), PixelAt(p),
+                   beneath.At(p));
+    }
+    CheckHealthy(s, "after a snapshot partly off the screen");
     Activate(s.ruler);
     Key('H');
     WaitUntil([&] { return !RulerWhole(s.ruler); }, 5000);
@@ -158,12 +192,14 @@ void HostileTests(Session& s)
 {
     MissingHelpTests(s.exePath);
     BeginGroup("hostile: start-up");
-    if (!StartProgram(s))
+    if (!StartProgram(s)) {
         return;
+    }
     CHECK(BackToFrame(s, kHome), "the frame is laid out at its home place");
     SnapshotWhileBeneathChanges(s, true);
     SnapshotWhileBeneathChanges(s, false);
     ViewClosedMidMeasurement(s);
+    SnapshotPartlyOffScreen(s);
     ExtremeSizes(s);
     BeginGroup("hostile: end");
     CheckHealthy(s, "at the end");

@@ -17,8 +17,9 @@ bool FrameLaidOut(HWND ruler)
     const SIZE client = ClientSize(ruler);
     const RulerBar bar = FindBar(ruler);
     HWND picture = FindPicture(ruler);
-    if (!bar.Complete() || !picture)
+    if (!bar.Complete() || !picture) {
         return false;
+    }
     const int dpi = DpiOf(ruler);
     return RectInParentClient(bar.copy).top == client.cy - ScaledForDpi(kBarOffset, dpi) &&
            RectInParentClient(picture).bottom == client.cy - ScaledForDpi(kBarHeight, dpi) &&
@@ -29,8 +30,9 @@ bool FrameLaidOut(HWND ruler)
 
 bool StartProgram(Session& s)
 {
-    if (!CHECK(s.process.Start(s.exePath), "vardek.exe starts: %s", Utf8(s.exePath).c_str()))
+    if (!CHECK(s.process.Start(s.exePath), "vardek.exe starts: %s", Utf8(s.exePath).c_str())) {
         return false;
+    }
     const bool up = WaitUntil(
         [&] {
             s.ruler = FindRuler(s.process.Id());
@@ -38,8 +40,9 @@ bool StartProgram(Session& s)
         },
         30000);
     if (!CHECK(up, "a visible window titled \"Vardek\" with a window region appears within 30 s")) {
-        for (HWND window : TopLevelWindows(s.process.Id()))
+        for (HWND window : TopLevelWindows(s.process.Id())) {
             DumpWindow(window);
+        }
         return false;
     }
     Settle(s.ruler);
@@ -92,8 +95,9 @@ LiveCounts ReadLiveCounts(HWND ruler)
 std::string DescribeCounts(const LiveCounts& counts)
 {
     std::string text;
-    for (size_t kind = 0; kind < counts.size(); ++kind)
+    for (size_t kind = 0; kind < counts.size(); ++kind) {
         text += Format("%s%s %ld", kind ? ", " : "", kLiveCountNames[kind], counts[kind]);
+    }
     return text;
 }
 
@@ -115,13 +119,15 @@ bool BackToFrame(Session& s, RECT client)
     Settle(s.ruler);
     // "取り消し" returns to the frame from any state; a real click where it shows, else the button's own click.
     const RulerBar bar = FindBar(s.ruler);
-    if (!bar.cancel)
+    if (!bar.cancel) {
         return false;
+    }
     const POINT centre = CenterOnScreen(bar.cancel);
-    if (WindowFromPoint(centre) == bar.cancel)
+    if (WindowFromPoint(centre) == bar.cancel) {
         Click(centre);
-    else
+    } else {
         PostMessageW(bar.cancel, BM_CLICK, 0, 0);
+    }
     const bool framed = WaitUntil([&] { return FrameLaidOut(s.ruler) && !CoordViewVisible(s.process.Id()); }, 5000);
     Settle(s.ruler);
     return framed;

@@ -23,8 +23,9 @@ PatternWindow::PatternWindow(COLORREF colour) : colour_(colour), brush_(CreateSo
 
 PatternWindow::~PatternWindow()
 {
-    if (window_)
+    if (window_) {
         DestroyWindow(window_);
+    }
     DeleteObject(brush_);
 }
 
@@ -37,9 +38,10 @@ void PatternWindow::Cover(const RECT& r)
 
 LRESULT CALLBACK PatternWindow::Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_NCCREATE)
+    if (msg == WM_NCCREATE) {
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    }
     auto* self = reinterpret_cast<PatternWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (msg) {
         case WM_ERASEBKGND: {

@@ -41,18 +41,19 @@ std::string DescribeColour(COLORREF value);
 template <class T>
 std::string Describe(const T& value)
 {
-    if constexpr (std::is_same_v<T, bool>)
+    if constexpr (std::is_same_v<T, bool>) {
         return value ? "true" : "false";
-    else if constexpr (std::is_integral_v<T>)
+    } else if constexpr (std::is_integral_v<T>) {
         return std::to_string(value);
-    else if constexpr (std::is_convertible_v<const T&, std::wstring_view>)
+    } else if constexpr (std::is_convertible_v<const T&, std::wstring_view>) {
         return DescribeText(value);
-    else if constexpr (std::is_same_v<T, RECT>)
+    } else if constexpr (std::is_same_v<T, RECT>) {
         return DescribeRect(value);
-    else if constexpr (std::is_pointer_v<T>)
+    } else if constexpr (std::is_pointer_v<T>) {
         return Format("%p", static_cast<const void*>(value));
-    else
+    } else {
         return DescribePoint(value);
+    }
 }
 
 // Records whether actual == expected, showing both when they differ.

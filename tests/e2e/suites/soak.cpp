@@ -41,18 +41,24 @@ public:
     std::string Step()
     {
         const int roll = Below(100);
-        if (roll < 40)
+        if (roll < 40) {
             return PressKey();
-        if (roll < 60)
+        }
+        if (roll < 60) {
             return MovePointer();
-        if (roll < 78)
+        }
+        if (roll < 78) {
             return ClickSomewhere();
-        if (roll < 86)
+        }
+        if (roll < 86) {
             return Resize();
-        if (roll < 90)
+        }
+        if (roll < 90) {
             return MinimiseOrRestore();
-        if (roll < 93)
+        }
+        if (roll < 93) {
             return CloseView();
+        }
         return ChangeActivation();
     }
 
@@ -62,8 +68,9 @@ public:
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         if (GetGUIThreadInfo(GetWindowThreadProcessId(s_.ruler, nullptr), &info) &&
-            (info.flags & (GUI_INMENUMODE | GUI_SYSTEMMENUMODE | GUI_POPUPMENUMODE)))
+            (info.flags & (GUI_INMENUMODE | GUI_SYSTEMMENUMODE | GUI_POPUPMENUMODE))) {
             Key(VK_ESCAPE);
+        }
     }
 
 private:
@@ -76,8 +83,9 @@ private:
     {
         HWND picture = FindPicture(s_.ruler);
         RECT r{};
-        if (!picture)
+        if (!picture) {
             return r;
+        }
         GetClientRect(picture, &r);
         MapWindowPoints(picture, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
         return r;
@@ -89,8 +97,9 @@ private:
     {
         for (int attempt = 0; attempt < 50; ++attempt) {
             const POINT p{Between(0, GetSystemMetrics(SM_CXSCREEN) - 1), Between(0, GetSystemMetrics(SM_CYSCREEN) - 1)};
-            if (InClientOrElsewhere(p))
+            if (InClientOrElsewhere(p)) {
                 return p;
+            }
         }
         return std::nullopt;
     }
@@ -98,8 +107,9 @@ private:
     bool InClientOrElsewhere(POINT p)
     {
         HWND root = GetAncestor(WindowFromPoint(p), GA_ROOT);
-        if (root != s_.ruler && root != CoordViewOf(s_))
+        if (root != s_.ruler && root != CoordViewOf(s_)) {
             return true;
+        }
         POINT client = p;
         ScreenToClient(root, &client);
         RECT area;
@@ -109,13 +119,15 @@ private:
 
     std::string PressKey()
     {
-        if (Below(2) == 0)
+        if (Below(2) == 0) {
             SetForegroundWindow(s_.ruler);
+        }
         const KeyChoice key = kKeys[Below(std::size(kKeys))];
         WORD modifier = kModifiers[Below(std::size(kModifiers))];
         // Alt with space opens the system menu, whose letters would close the window.
-        if (modifier == VK_MENU && key.vk == VK_SPACE)
+        if (modifier == VK_MENU && key.vk == VK_SPACE) {
             modifier = 0;
+        }
         std::vector<INPUT> inputs;
         auto add = [&](WORD vk, bool extended, bool up) {
             INPUT input{};
@@ -125,12 +137,14 @@ private:
             input.ki.dwFlags = (extended ? KEYEVENTF_EXTENDEDKEY : 0) | (up ? KEYEVENTF_KEYUP : 0);
             inputs.push_back(input);
         };
-        if (modifier)
+        if (modifier) {
             add(modifier, false, false);
+        }
         add(key.vk, key.extended, false);
         add(key.vk, key.extended, true);
-        if (modifier)
+        if (modifier) {
             add(modifier, false, true);
+        }
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
         return Format("key %02X with %02X", key.vk, modifier);
     }
@@ -139,8 +153,9 @@ private:
     {
         const RECT picture = PictureOnScreen();
         const std::optional<POINT> p = Below(3) > 0 && !IsRectEmpty(&picture) ? Inside(picture) : Anywhere();
-        if (!p)
+        if (!p) {
             return "move skipped";
+        }
         SetCursorPos(p->x, p->y);
         return "move to " + DescribePoint(*p);
     }
@@ -153,20 +168,23 @@ private:
             const RulerBar bar = FindBar(s_.ruler);
             targets = {bar.copy, bar.cancel, bar.redraw, bar.restore, bar.prev};
         } else if (where == 2) {
-            if (HWND view = CoordViewOf(s_))
+            if (HWND view = CoordViewOf(s_)) {
                 targets = Children(view);
+            }
         }
         const RECT picture = PictureOnScreen();
         std::optional<POINT> p;
-        if (HWND target = targets.empty() ? nullptr : targets[Below(static_cast<int>(targets.size()))])
+        if (HWND target = targets.empty() ? nullptr : targets[Below(static_cast<int>(targets.size()))]) {
             p = CenterOnScreen(target);
-        else if (where == 0 && !IsRectEmpty(&picture))
+        } else if (where == 0 && !IsRectEmpty(&picture)) {
             p = Inside(picture);
-        else
+        } else {
             p = Anywhere();
+        }
         // A control can lie under the other window's frame: never click a caption or a frame.
-        if (!p || !InClientOrElsewhere(*p))
+        if (!p || !InClientOrElsewhere(*p)) {
             return "click skipped";
+        }
         // Not Click(): it waits for the pointer to stay, and keys of the soak may be moving it.
         SetCursorPos(p->x, p->y);
         Pause(5);
@@ -223,8 +241,9 @@ private:
     std::string CloseView()
     {
         HWND view = CoordViewOf(s_);
-        if (!view)
+        if (!view) {
             return "no view to close";
+        }
         PostMessageW(view, WM_CLOSE, 0, 0);
         return "close the coordinate view";
     }
@@ -254,8 +273,9 @@ void SoakTests(Session& s, int count, unsigned seed)
 {
     BeginGroup("soak: start-up");
     Log("soak: seed %u, %d inputs", seed, count);
-    if (!StartProgram(s))
+    if (!StartProgram(s)) {
         return;
+    }
     // The first snapshot and view create what later ones reuse: count after one round trip.
     ScriptedMeasurement(s, "before the soak");
     CHECK(BackToFrame(s, kHome), "the bare frame before the soak");
@@ -273,25 +293,31 @@ void SoakTests(Session& s, int count, unsigned seed)
     for (; done < count && alive; ++done) {
         const ULONGLONG started = GetTickCount64();
         recent.push_back(soak.Step());
-        if (GetTickCount64() - started > 1000)
+        if (GetTickCount64() - started > 1000) {
             Log("soak: input %d took %llu ms: %s", done, GetTickCount64() - started, recent.back().c_str());
-        if (recent.size() > 12)
+        }
+        if (recent.size() > 12) {
             recent.pop_front();
+        }
         Pause(done % 4 == 0 ? 40 : 5);
         soak.LeaveMenuMode();
         snapshots += RulerWhole(s.ruler) ? 1 : 0;
         minimised += IsIconic(s.ruler) ? 1 : 0;
         if (done % 50 == 49) {
             alive = !s.process.WaitForExit(0) && Settle(s.ruler, 5000);
-            if (done % 500 == 499)
+            if (done % 500 == 499) {
                 Log("soak: %d inputs", done + 1);
+            }
         }
     }
-    if (!CHECK(alive, "the program lives and answers through %d random inputs (seed %u)", done, seed))
-        for (const std::string& step : recent)
+    if (!CHECK(alive, "the program lives and answers through %d random inputs (seed %u)", done, seed)) {
+        for (const std::string& step : recent) {
             Log("  recent input: %s", step.c_str());
-    if (!alive)
+        }
+    }
+    if (!alive) {
         return;
+    }
     Log("soak: after %d of the inputs the ruler showed a snapshot, after %d it was minimised", snapshots, minimised);
     CHECK(snapshots > 0 && minimised > 0, "the inputs reached both the snapshot and the minimised state");
 
@@ -300,10 +326,11 @@ void SoakTests(Session& s, int count, unsigned seed)
     CHECK(BackToFrame(s, kHome), "the bare frame after the soak");
     const LiveCounts after = ReadLiveCounts(s.ruler);
     Log("soak: live objects after: %s", DescribeCounts(after).c_str());
-    for (size_t kind = 0; kind < after.size(); ++kind)
+    for (size_t kind = 0; kind < after.size(); ++kind) {
         CHECK(after[kind] >= 0 && std::labs(after[kind] - before[kind]) <= kCountSlack,
               "live %s after the soak %ld, before %ld (within %ld)", kLiveCountNames[kind], after[kind], before[kind],
               kCountSlack);
+    }
     ScriptedMeasurement(s, "after the soak");
     CheckHealthy(s, "at the end");
     PostMessageW(s.ruler, WM_SYSCOMMAND, SC_CLOSE, 0);

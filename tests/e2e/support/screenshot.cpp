@@ -19,8 +19,9 @@ void SetScreenshotFolder(const std::wstring& folder)
 
 bool RequestScreenshot(const std::wstring& name)
 {
-    if (screenshotFolder.empty())
+    if (screenshotFolder.empty()) {
         return false;
+    }
     // Let the windows finish painting before the picture is taken.
     Pause(300);
     const std::wstring request = screenshotFolder + L"\\request-" + name;

@@ -44,8 +44,6 @@ std::vector<HWND> TopLevelWindows(DWORD pid);
 HWND FindTopLevel(DWORD pid, const std::wstring& title, bool visibleOnly);
 // Direct children, in stacking order from the top.
 std::vector<HWND> Children(HWND parent);
-// The child of a given window class (case-insensitive) and exact caption, or null.
-HWND ControlByCaption(HWND parent, const std::wstring& className, const std::wstring& caption);
 void DumpWindow(HWND window);
 
 RECT WindowRect(HWND window);
@@ -62,6 +60,19 @@ std::vector<RECT> ReadRegionRects(HWND window);
 // True if the window's region is exactly outer with hole taken out.
 bool RegionIsFrame(HWND window, const RECT& outer, const RECT& hole);
 
+// The header of a top-down 32-bit RGB bitmap of that size, for DIB sections and DIB copies.
+inline BITMAPINFO TopDownRgb32(int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 COLORREF PixelAt(POINT screen);
 
 // Moves the pointer with SetCursorPos until GetCursorPos reads it back; false if it would not stay.
@@ -77,5 +88,8 @@ bool Activate(HWND window);
 
 // The control with the keyboard focus in the window's thread.
 HWND FocusOf(HWND window);
+
+// The clipboard's plain text; "<none>" without one, "<busy>" while another program holds the clipboard.
+std::wstring ClipboardText();
 
 }  // namespace e2e

@@ -1,13 +1,17 @@
+// The coordinate view's definition: every control as one row of data, in stacking order.
+// Constant data in a header, so that control names can be checked when the program is compiled.
+#pragma once
+
 #include "windows/definition.h"
 
-namespace vardek {
-namespace {
+namespace vardek::form2_rows {
 
-constexpr FontDef kPointerFont = {.face = "ＭＳ Ｐゴシック", .points = 14.25, .weight = 400, .shiftJisCharset = true};
-constexpr Colour kRed = 0x0000FF;
-constexpr Colour kBlue = 0xFF0000;
-constexpr Colour kGreen = 0x00C000;
-constexpr Colour kOlive = 0x008080;
+inline constexpr FontDef kPointerFont = {
+    .face = "ＭＳ Ｐゴシック", .points = 14.25, .weight = 400, .shiftJisCharset = true};
+inline constexpr Colour kRed = 0x0000FF;
+inline constexpr Colour kBlue = 0xFF0000;
+inline constexpr Colour kGreen = 0x00C000;
+inline constexpr Colour kOlive = 0x008080;
 
 // A value label: framed, right-aligned, a click target with the hand pointer.
 constexpr ControlDef Value(std::string_view name, TwipRect rect)
@@ -56,7 +60,7 @@ constexpr ControlDef CommandLabel(std::string_view name, std::string_view captio
 // controls right of a widened label move right by the width it gained, and the view grows by the
 // widest row's gain (900 twips, the point row). The separators and the text box span the wider view,
 // and the two label-buttons stay under the right end of the text box.
-constexpr ControlDef kForm2Controls[] = {
+inline constexpr ControlDef kControls[] = {
     {.kind = Kind::Button,
      .name = "Command1",
      .caption = "クリア",
@@ -152,7 +156,7 @@ constexpr ControlDef kForm2Controls[] = {
     Heading("Label15", "X", {480, 240, 855, 255}),
 };
 
-constexpr FormDef kForm2 = {
+inline constexpr FormDef kForm = {
     .name = "Form2",
     .caption = "Vardek - 座標ビュー",
     .frame = FrameKind::FixedToolWindow,
@@ -163,14 +167,7 @@ constexpr FormDef kForm2 = {
     .animated = false,
     .scale = Scale::Twips,
     .font = {.face = "MS UI Gothic", .points = 9.0},
-    .controls = kForm2Controls,
+    .controls = kControls,
 };
 
-}  // namespace
-
-const FormDef& Form2Definition()
-{
-    return kForm2;
-}
-
-}  // namespace vardek
+}  // namespace vardek::form2_rows

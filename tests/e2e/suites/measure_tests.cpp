@@ -7,7 +7,7 @@
 #include "check.h"
 #include "function_pattern.h"
 #include "ruler.h"
-#include "screenshot.h"
+#include "scripted_measurement.h"
 #include "session.h"
 
 namespace e2e {
@@ -17,51 +17,6 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kGreen = RGB(0, 0xC0, 0);
 
-// Where the definition places the coordinate view's controls, in client pixels at 96 DPI.
-struct ViewControl {
-    const char* name;
-    POINT topLeft;
-};
-constexpr ViewControl kGX{"GX", {48, 8}};
-constexpr ViewControl kGY{"GY", {120, 8}};
-constexpr ViewControl kDispX{"DispX", {40, 72}};
-constexpr ViewControl kDispY{"DispY", {40, 112}};
-constexpr ViewControl kX1{"X1", {40, 136}};
-constexpr ViewControl kY1{"Y1", {40, 160}};
-constexpr ViewControl kX2{"X2", {104, 136}};
-constexpr ViewControl kY2{"Y2", {104, 160}};
-constexpr ViewControl kSW{"SW", {168, 136}};
-constexpr ViewControl kSH{"SH", {168, 160}};
-constexpr ViewControl kCR{"CR", {64, 200}};
-constexpr ViewControl kCG{"CG", {112, 200}};
-constexpr ViewControl kCB{"CB", {160, 200}};
-constexpr ViewControl kText1{"Text1", {8, 224}};
-constexpr ViewControl kCopy{"コピー", {136, 242}};
-
-HWND CoordView(Session& s)
-{
-    return FindTopLevel(s.process.Id(), kCoordViewTitle, true);
-}
-
-HWND Find(Session& s, const ViewControl& control)
-{
-    HWND view = CoordView(s);
-    if (!view)
-        return nullptr;
-    for (HWND child : Children(view)) {
-        const RECT r = RectInParentClient(child);
-        if (r.left == control.topLeft.x && r.top == control.topLeft.y)
-            return child;
-    }
-    return nullptr;
-}
-
-std::wstring Read(Session& s, const ViewControl& control)
-{
-    HWND window = Find(s, control);
-    return window ? TextOf(window) : L"<missing>";
-}
-
 std::wstring Wide(const std::string& text)
 {
     return std::wstring(text.begin(), text.end());
@@ -70,13 +25,6 @@ std::wstring Wide(const std::string& text)
 std::wstring Number(long value)
 {
     return std::to_wstring(value);
-}
-
-// Waits until a readout shows the text, then records the check.
-bool ExpectReadout(Session& s, const ViewControl& control, const std::wstring& expected)
-{
-    WaitUntil([&] { return Read(s, control) == expected; }, 3000);
-    return CheckEqual(Format("%s reads %s", control.name, Utf8(expected).c_str()), Read(s, control), expected);
 }
 
 POINT PictureOrigin(Session& s)
@@ -94,21 +42,6 @@ POINT At(POINT origin, int dx, int dy)
 bool RegionWhole(HWND ruler)
 {
     return ReadRegionRects(ruler).size() == 1;
-}
-
-std::wstring ClipboardText()
-{
-    std::wstring text = L"<none>";
-    if (!OpenClipboard(nullptr))
-        return L"<busy>";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
 }
 
 HGLOBAL GlobalText(const std::wstring& text)
@@ -155,7 +88,8 @@ void SnapshotTests(Session& s)
           "G shows the coordinate view and makes the ruler whole");
     Settle(s.ruler);
     CHECK(!IsTopMost(s.ruler), "the ruler has left the topmost band");
-    CHECK(CoordView(s) && IsTopMost(CoordView(s)), "the coordinate view is topmost");
+    CHECK(CoordViewOf(s) && IsTopMost(CoordViewOf(s)), "the coordinate view is topmost");
+    CheckViewDrawnAbove(s, "after G");
     CHECK(!IsWindowEnabled(bar.redraw), "\"再描写\" is disabled by the snapshot");
     CheckEqual("the picture has the keyboard focus", FocusOf(s.ruler), FindPicture(s.ruler));
 
@@ -173,16 +107,18 @@ void SnapshotTests(Session& s)
     for (LONG y = area.top; y < area.bottom; ++y) {
         for (LONG x = area.left; x < area.right; ++x) {
             if (grab.At({x, y}) != pattern.At({x, y})) {
-                if (differing++ == 0)
+                if (differing++ == 0) {
                     firstDiffering = {x, y};
+                }
             }
         }
     }
     CheckEqual(Format("every pixel of the %ld x %ld picture shows what lay under the opening", area.right - area.left,
                       area.bottom - area.top),
                differing, 0);
-    if (differing)
+    if (differing) {
         Log("  first differing pixel %s", DescribePoint(firstDiffering).c_str());
+    }
 }
 
 void ReadoutTests(Session& s)
@@ -194,13 +130,13 @@ void ReadoutTests(Session& s)
 
     PlacePointer(At(o, 40, 30));
     const POINT p0 = At(o, 40, 30);
-    ExpectReadout(s, kGX, Number(p0.x));
-    ExpectReadout(s, kGY, Number(p0.y));
+    ExpectReadout(s, "GX", Number(p0.x));
+    ExpectReadout(s, "GY", Number(p0.y));
     CheckEqual("the coordinate line", TextOf(bar.coordLine), Wide(Format("(%ld,%ld)", p0.x, p0.y)));
 
     Key(VK_SPACE);
-    ExpectReadout(s, kDispX, Number(p0.x));
-    ExpectReadout(s, kDispY, Number(p0.y));
+    ExpectReadout(s, "DispX", Number(p0.x));
+    ExpectReadout(s, "DispY", Number(p0.y));
     g_measure.originPoint = p0;
     CheckEqual("the remembered origin", TextOf(bar.prev), Wide(Format("%03ld,%03ld", p0.x, p0.y)));
     CHECK(IsWindowEnabled(bar.restore), "\"復元\" is enabled by the origin");
@@ -209,8 +145,8 @@ void ReadoutTests(Session& s)
     CheckEqual("a red horizontal guide through the origin", PixelAt(At(o, 130, 30)), kRed);
 
     PlacePointer(At(o, 90, 70));
-    ExpectReadout(s, kX1, L"50");
-    ExpectReadout(s, kY1, L"40");
+    ExpectReadout(s, "X1", L"50");
+    ExpectReadout(s, "Y1", L"40");
     WaitUntil([&] { return TextOf(bar.coordLine) == Wide(Format("(%ld,%ld) <50,40>", o.x + 90, o.y + 70)); }, 2000);
     CheckEqual("the long coordinate line", TextOf(bar.coordLine),
                Wide(Format("(%ld,%ld) <50,40>", o.x + 90, o.y + 70)));
@@ -219,53 +155,52 @@ void ReadoutTests(Session& s)
     CheckEqual("a blue guide through the first point", PixelAt(At(o, 90, 150)), kBlue);
 
     PlacePointer(At(o, 150, 110));
-    ExpectReadout(s, kX2, L"110");
-    ExpectReadout(s, kY2, L"80");
-    ExpectReadout(s, kSW, L"60");
-    ExpectReadout(s, kSH, L"40");
-    CheckEqual("X1 keeps the first point", Read(s, kX1), std::wstring(L"50"));
+    ExpectReadout(s, "X2", L"110");
+    ExpectReadout(s, "Y2", L"80");
+    ExpectReadout(s, "SW", L"60");
+    ExpectReadout(s, "SH", L"40");
+    CheckEqual("X1 keeps the first point", ReadReadout(s, "X1"), std::wstring(L"50"));
     Key('B');
     Settle(s.ruler);
     CheckEqual("a green guide through the second point", PixelAt(At(o, 150, 200)), kGreen);
     PlacePointer(At(o, 170, 120));
-    ExpectReadout(s, kGX, Number(o.x + 170));
-    CheckEqual("the second point stays fixed", Read(s, kX2), std::wstring(L"110"));
-    RequestScreenshot(L"measurement");
+    ExpectReadout(s, "GX", Number(o.x + 170));
+    CheckEqual("the second point stays fixed", ReadReadout(s, "X2"), std::wstring(L"110"));
 
     const POINT sample = At(o, 200, 20);
     Click(sample);
     const COLORREF c = pattern.At(sample);
-    ExpectReadout(s, kCR, Number(GetRValue(c)));
-    ExpectReadout(s, kCG, Number(GetGValue(c)));
-    ExpectReadout(s, kCB, Number(GetBValue(c)));
+    ExpectReadout(s, "CR", Number(GetRValue(c)));
+    ExpectReadout(s, "CG", Number(GetGValue(c)));
+    ExpectReadout(s, "CB", Number(GetBValue(c)));
 
     Key('N');
     Settle(s.ruler);
     const POINT followed = At(o, 230, 50);
     PlacePointer(followed);
     const COLORREF f = pattern.At(followed);
-    ExpectReadout(s, kCR, Number(GetRValue(f)));
-    ExpectReadout(s, kCB, Number(GetBValue(f)));
+    ExpectReadout(s, "CR", Number(GetRValue(f)));
+    ExpectReadout(s, "CB", Number(GetBValue(f)));
     Key('N');
 
     const POINT before = CursorNow();
     Key(VK_RIGHT, true);
     WaitUntil([&] { return CursorNow().x == before.x + 1; }, 2000);
     CheckEqual("the right arrow moves the real pointer one pixel", CursorNow(), POINT{before.x + 1, before.y});
-    ExpectReadout(s, kGX, Number(before.x + 1));
+    ExpectReadout(s, "GX", Number(before.x + 1));
     Key(VK_UP, true);
     WaitUntil([&] { return CursorNow().y == before.y - 1; }, 2000);
     CheckEqual("the up arrow moves it one pixel up", CursorNow(), POINT{before.x + 1, before.y - 1});
 
     const POINT start = At(o, 200, 50);
     PlacePointer(start);
-    ExpectReadout(s, kGX, Number(start.x));
+    ExpectReadout(s, "GX", Number(start.x));
     const LONG edge = pattern.NextEdgeRight(start.x);
     KeyChord(VK_SHIFT, VK_RIGHT, true);
     WaitUntil([&] { return CursorNow().x == edge; }, 2000);
     CheckEqual(Format("Shift with the right arrow lands on the colour edge %ld pixels on", edge - start.x), CursorNow(),
                POINT{edge, start.y});
-    ExpectReadout(s, kGX, Number(edge));
+    ExpectReadout(s, "GX", Number(edge));
 }
 
 void RestoreAndCollectTests(Session& s)
@@ -280,7 +215,7 @@ void RestoreAndCollectTests(Session& s)
     CHECK(WaitUntil(
               [&] {
                   return !IsWindowEnabled(bar.redraw) && CoordViewVisible(s.process.Id()) &&
-                         Read(s, kDispX) == Number(origin.x);
+                         ReadReadout(s, "DispX") == Number(origin.x);
               },
               5000),
           "\"復元\" brings the origin back");
@@ -291,16 +226,17 @@ void RestoreAndCollectTests(Session& s)
     CheckEqual("the red guide is back", PixelAt(At(o, 40, 120)), kRed);
     CheckEqual("elsewhere the stored snapshot shows", PixelAt(At(o, 300, 200)), pattern.At(At(o, 300, 200)));
     CHECK(IsWindowEnabled(bar.restore), "\"復元\" stays enabled");
-    CheckEqual("X1 is reset", Read(s, kX1), std::wstring(L"0"));
+    CheckEqual("X1 is reset", ReadReadout(s, "X1"), std::wstring(L"0"));
 
     PlacePointer(At(o, 60, 45));
-    ExpectReadout(s, kX1, L"20");
-    ExpectReadout(s, kY1, L"15");
-    for (const ViewControl* label : {&kDispX, &kX1, &kY1})
-        Click(CenterOnScreen(Find(s, *label)));
+    ExpectReadout(s, "X1", L"20");
+    ExpectReadout(s, "Y1", L"15");
+    for (const char* label : {"DispX", "X1", "Y1"}) {
+        Click(CenterOnScreen(FindReadout(s, label)));
+    }
     const std::wstring line = Number(origin.x) + L",20,15";
-    WaitUntil([&] { return Read(s, kText1) == line; }, 3000);
-    CheckEqual("clicks on value labels collect their values", Read(s, kText1), line);
+    WaitUntil([&] { return ReadReadout(s, "Text1") == line; }, 3000);
+    CheckEqual("clicks on value labels collect their values", ReadReadout(s, "Text1"), line);
     Settle(s.ruler);
     CheckEqual("the keyboard goes back to the ruler's picture", FocusOf(s.ruler), FindPicture(s.ruler));
 
@@ -312,27 +248,26 @@ void RestoreAndCollectTests(Session& s)
         SetClipboardData(rich, GlobalText(L"rich"));
         CloseClipboard();
     }
-    Click(CenterOnScreen(Find(s, kCopy)));
+    Click(CenterOnScreen(FindReadout(s, "Label18")));
     WaitUntil([&] { return ClipboardText() == line; }, 3000);
     CheckEqual("\"コピー\" puts the line on the clipboard", ClipboardText(), line);
     CHECK(!IsClipboardFormatAvailable(rich), "no format of the earlier copy is left");
 
     // A clipboard held open by another program: the copy gives up quietly, the program stays responsive.
-    Click(CenterOnScreen(Find(s, kCR)));
-    const std::wstring longer = line + L"," + Read(s, kCR);
-    WaitUntil([&] { return Read(s, kText1) == longer; }, 3000);
+    Click(CenterOnScreen(FindReadout(s, "CR")));
+    const std::wstring longer = line + L"," + ReadReadout(s, "CR");
+    WaitUntil([&] { return ReadReadout(s, "Text1") == longer; }, 3000);
     if (CHECK(OpenClipboard(nullptr), "the driver holds the clipboard")) {
-        Click(CenterOnScreen(Find(s, kCopy)));
+        Click(CenterOnScreen(FindReadout(s, "Label18")));
         Pause(1200);
         CHECK(Settle(s.ruler, 2000), "the program answers while the clipboard is held");
-        CheckEqual("the collected text is kept", Read(s, kText1), longer);
+        CheckEqual("the collected text is kept", ReadReadout(s, "Text1"), longer);
         CloseClipboard();
     }
     CheckEqual("the clipboard still holds the earlier copy", ClipboardText(), line);
-    Click(CenterOnScreen(Find(s, kCopy)));
+    Click(CenterOnScreen(FindReadout(s, "Label18")));
     WaitUntil([&] { return ClipboardText() == longer; }, 3000);
     CheckEqual("a later \"コピー\" succeeds", ClipboardText(), longer);
-    RequestScreenshot(L"collection");
 }
 
 void RedrawTests(Session& s)
@@ -350,11 +285,13 @@ void RedrawTests(Session& s)
     Settle(s.ruler);
     CoverRuler(s, changed);
     Click(CenterOnScreen(bar.redraw));
-    CHECK(
-        WaitUntil(
-            [&] { return !IsWindowEnabled(bar.redraw) && RegionWhole(s.ruler) && Read(s, kDispX) == Number(origin.x); },
-            5000),
-        "\"再描写\" brings the origin back on a fresh snapshot");
+    CHECK(WaitUntil(
+              [&] {
+                  return !IsWindowEnabled(bar.redraw) && RegionWhole(s.ruler) &&
+                         ReadReadout(s, "DispX") == Number(origin.x);
+              },
+              5000),
+          "\"再描写\" brings the origin back on a fresh snapshot");
     changed.Hide();
     Settle(s.ruler);
     Pause(300);
@@ -363,7 +300,7 @@ void RedrawTests(Session& s)
 
     // Space clears the measurement and returns to the frame with the focus on "写す".
     PlacePointer(At(o, 80, 80));
-    ExpectReadout(s, kGX, Number(o.x + 80));
+    ExpectReadout(s, "GX", Number(o.x + 80));
     CHECK(Activate(s.ruler), "the ruler is the foreground window");
     Key(VK_SPACE);
     CHECK(WaitUntil([&] { return !RegionWhole(s.ruler) && !CoordViewVisible(s.process.Id()); }, 5000),

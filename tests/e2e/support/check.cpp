@@ -16,8 +16,9 @@ std::string VFormat(const char* format, va_list args)
     va_copy(copy, args);
     const int length = std::vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
-    if (length <= 0)
+    if (length <= 0) {
         return {};
+    }
     std::string text(static_cast<size_t>(length) + 1, '\0');
     std::vsnprintf(text.data(), text.size(), format, args);
     text.resize(static_cast<size_t>(length));
@@ -28,8 +29,9 @@ std::string VFormat(const char* format, va_list args)
 
 std::string Utf8(const std::wstring& text)
 {
-    if (text.empty())
+    if (text.empty()) {
         return {};
+    }
     const int size =
         WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(size), '\0');

@@ -1,5 +1,7 @@
 #include "function_pattern.h"
 
+#include "desktop.h"
+
 namespace e2e {
 
 FunctionPattern::FunctionPattern(int variant) : variant_(variant)
@@ -60,13 +62,7 @@ void FunctionPattern::Paint(HWND window) const
             pixels[static_cast<size_t>(y) * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
         }
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownRgb32(width, height);
     SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
     EndPaint(window, &ps);
 }
