@@ -67,6 +67,8 @@ struct Start {
     double ready = -1;        // the ruler visible with its region set; the baseline: visible
     bool uncut = false;       // the ruler was seen visible before its region was set
     bool viewMade = false;    // the coordinate view was created, shown or not
+    double viewFrom = -1;     // when the coordinate view was first seen to exist, shown or not
+    double viewUntil = -1;    // when it was first seen gone again
     bool viewShown = false;   // the coordinate view was seen visible
     double longestGap = 0;    // between two looks until ready: how short a flash could slip through
 };
@@ -95,6 +97,12 @@ Start WatchStart(const std::wstring& exe, bool isRuler)
                 result.firstWindow = now;
             }
             result.viewMade = result.viewMade || sight.viewMade;
+            if (sight.viewMade && result.viewFrom < 0) {
+                result.viewFrom = now;
+            }
+            if (!sight.viewMade && result.viewFrom >= 0 && result.viewUntil < 0) {
+                result.viewUntil = now;
+            }
             result.viewShown = result.viewShown || sight.viewShown;
             if (!isRuler) {
                 if (sight.baseline && result.ready < 0) {
@@ -144,7 +152,7 @@ void StartupStage(const Programs& programs, int repetitions)
     WatchStart(programs.vardek, true);
     WatchStart(programs.baseline, false);
     Times vardek, baseline;
-    std::vector<double> gaps;
+    std::vector<double> gaps, viewLife, viewToReady;
     int uncut = 0, viewShown = 0, viewMade = 0;
     for (int i = 0; i < repetitions; ++i) {
         const Start v = WatchStart(programs.vardek, true);
@@ -155,6 +163,12 @@ void StartupStage(const Programs& programs, int repetitions)
         uncut += v.uncut;
         viewShown += v.viewShown;
         viewMade += v.viewMade;
+        if (v.viewFrom >= 0 && v.viewUntil >= 0) {
+            viewLife.push_back(v.viewUntil - v.viewFrom);
+        }
+        if (v.viewFrom >= 0 && v.ready >= 0) {
+            viewToReady.push_back(v.ready - v.viewFrom);
+        }
     }
     const int failures =
         (repetitions - static_cast<int>(vardek.ready.size())) + (repetitions - static_cast<int>(baseline.ready.size()));
@@ -169,6 +183,14 @@ void StartupStage(const Programs& programs, int repetitions)
                 viewShown == 0 ? "PASS" : "MISS");
     std::printf("starts with the ruler on the screen before its region was set: %d of %d\n", uncut, repetitions);
     std::printf("starts that created the coordinate view, shown or not: %d of %d\n", viewMade, repetitions);
+    if (!viewLife.empty()) {
+        // What the view costs a start: from the moment it exists until it is gone, and until the ruler is ready.
+        char life[140];
+        std::snprintf(life, sizeof life,
+                      "the coordinate view existed for %.1f ms (median); from its creation to the ruler cut: %.1f ms",
+                      Summarize(viewLife).median, Summarize(viewToReady).median);
+        PrintNote(life);
+    }
     // A window shown and taken away between two looks is not seen: the longest gap bounds what can be missed.
     char gap[120];
     std::snprintf(gap, sizeof gap,
