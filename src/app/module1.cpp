@@ -14,6 +14,13 @@ void SetTopMost(platform::Toolkit& toolkit, platform::FormId window, int flag)
     }
 }
 
+void HideIfLoaded(platform::Toolkit& toolkit, platform::FormId window)
+{
+    if (toolkit.IsLoaded(window)) {
+        toolkit.GetForm(window).Hide();
+    }
+}
+
 PixelPoint KeepOnScreen(const PixelRect& window, const platform::MonitorFit& fit)
 {
     if (fit.onMonitor) {

@@ -17,6 +17,9 @@ struct Module1 {
 // Referring to the window creates it when it is not loaded, whatever the flag.
 void SetTopMost(platform::Toolkit& toolkit, platform::FormId window, int flag);
 
+// Hides the window if it is loaded; a closed window is not created only to be hidden.
+void HideIfLoaded(platform::Toolkit& toolkit, platform::FormId window);
+
 // Where a window remembered at a place goes: that very place while any part of it is on a monitor,
 // otherwise the nearest point inside the nearest monitor's work area (a monitor unplugged).
 PixelPoint KeepOnScreen(const PixelRect& window, const platform::MonitorFit& fit);

@@ -14,6 +14,11 @@ void SetReadout(platform::Toolkit& toolkit, ControlName label, std::int64_t valu
 
 void ResetReadouts(platform::Toolkit& toolkit)
 {
+    // A view made later takes "0" from its definition: creating one only to write it costs a
+    // moment of work on every start and cancel.
+    if (!toolkit.IsLoaded(platform::FormId::Form2)) {
+        return;
+    }
     for (ControlName name : kReadoutNames) {
         toolkit.GetForm(platform::FormId::Form2).Get(name).SetCaption("0");
     }

@@ -20,7 +20,8 @@ std::string NumberText(std::int64_t value);
 
 void SetReadout(platform::Toolkit& toolkit, ControlName label, std::int64_t value);
 
-// Every readout back to "0"; the collected text and the view's place are left alone.
+// Every readout back to "0"; the collected text and the view's place are left alone. A closed view
+// stays closed: the next one opens with every readout "0".
 void ResetReadouts(platform::Toolkit& toolkit);
 
 }  // namespace vardek

@@ -2,7 +2,6 @@
 #include "platform/win32/windows_api.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "platform/win32/toolkit.h"
 #include "program/program.h"
@@ -11,8 +10,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
 {
     // Before anything loads a library: only from the system folder, never from the current one.
     ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    // The shell, which opens the help page, wants a single-threaded apartment.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     // Loads the version 6 common controls that the manifest asks for, so buttons get the visual style.
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -23,9 +20,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
         vardek::Program program(toolkit);
         program.Start();
         exitCode = toolkit.Run();
-    }
-    if (SUCCEEDED(com)) {
-        ::CoUninitialize();
     }
     return exitCode;
 }

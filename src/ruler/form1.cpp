@@ -1,6 +1,7 @@
 #include "ruler/form1.h"
 
 #include "ruler/key_codes.h"
+#include "ruler/tracking_off.h"
 
 namespace vardek {
 
@@ -28,9 +29,13 @@ void Form1::Bind(platform::Form& form)
 void Form1::Form_Load()
 {
     // Nothing shows before the frame is cut: the layout cuts it, then shows the ruler topmost. The
-    // coordinate view never shows at start-up; the layout's reset of the readouts creates it hidden,
-    // and it is closed again, so that the next one opens with fresh readouts.
-    Form_Resize();
+    // coordinate view never shows at start-up: a pointer already over the ruler when it appears is
+    // no measurement, so its moves are not tracked until the layout is done. Whatever a nested
+    // event made of the view is closed, so that the next one opens with fresh readouts.
+    {
+        const TrackingOffScope startingUp(state_);
+        Form_Resize();
+    }
     toolkit_.Unload(FormId::Form2);
 }
 

@@ -1,21 +1,9 @@
 #include "ruler/form1.h"
+#include "ruler/tracking_off.h"
 
 namespace vardek {
 
 namespace {
-
-// Puts pointer tracking back on every way out of a recall, an exception included: otherwise every
-// later pointer move would be ignored. It only resets the flag; it never yields.
-class TrackingOffScope {
-public:
-    explicit TrackingOffScope(ViewState& state) : state_(state) { state_.TrackingOff = kTrue; }
-    ~TrackingOffScope() { state_.TrackingOff = kFalse; }
-    TrackingOffScope(const TrackingOffScope&) = delete;
-    TrackingOffScope& operator=(const TrackingOffScope&) = delete;
-
-private:
-    ViewState& state_;
-};
 
 // Pointer tracking stays off for the whole run, so that PointerX and PointerY keep the
 // recalled point across every yield until the origin is placed.

@@ -9,7 +9,7 @@ using platform::FormId;
 void Form1::Command1_Click()
 {
     Self().Get("Command4").SetEnabled(false);
-    toolkit_.GetForm(FormId::Form2).Hide();
+    HideIfLoaded(toolkit_, FormId::Form2);
     toolkit_.Yield();
     // The view must be off the screen, not only hidden, before the screen is copied.
     toolkit_.WaitForPresent();
@@ -107,7 +107,7 @@ void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
     ClearMeasurement();
     Command2_Click();
     toolkit_.Yield();
-    toolkit_.GetForm(FormId::Form2).Hide();
+    HideIfLoaded(toolkit_, FormId::Form2);
     toolkit_.Yield();
     if (source == SnapshotSource::Store) {
         ResetWindowRegion();

@@ -1,7 +1,5 @@
 #include "platform/win32/toolkit.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 
 #include "platform/win32/form.h"
@@ -86,13 +84,7 @@ void Win32Toolkit::OpenHelp()
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         return;
     }
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_FLAG_NO_UI;
-    info.lpVerb = L"open";
-    info.lpFile = page.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    ::ShellExecuteExW(&info);
+    help_.Open(page);
 }
 
 MonitorFit Win32Toolkit::MonitorFor(const PixelRect& window) const

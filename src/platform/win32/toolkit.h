@@ -13,6 +13,7 @@
 
 #include "platform/form_rules.h"
 #include "platform/toolkit.h"
+#include "platform/win32/help_launcher.h"
 
 namespace vardek::platform::win32 {
 
@@ -62,6 +63,7 @@ private:
     FormTable<Win32Form> forms_;
     int pumpDepth_ = 0;
     std::optional<FormId> activeForm_;
+    HelpLauncher help_;
 };
 
 }  // namespace vardek::platform::win32
