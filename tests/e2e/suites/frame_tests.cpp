@@ -5,6 +5,7 @@
 
 #include "check.h"
 #include "health.h"
+#include "help_probe.h"
 #include "platform/units.h"
 #include "ruler.h"
 #include "screenshot.h"
@@ -305,9 +306,15 @@ void MinimiseTests(Session& s)
 void HelpKeyTests(Session& s)
 {
     BeginGroup("F1");
+    const HelpProbe help;
+    CHECK(help.Ready(), "HTML pages open with the probe's command");
     CHECK(Activate(s.ruler), "the ruler is the foreground window");
     Key(VK_F1);
-    Pause(1500);
+    const std::wstring page = help.OpenedPage(5000);
+    const std::wstring name = L"\\vardek-help.html";
+    CHECK(page.size() > name.size() && page.compare(page.size() - name.size(), name.size(), name) == 0,
+          "F1 opens the help page beside the program: \"%s\"", Utf8(page).c_str());
+    CHECK(GetFileAttributesW(page.c_str()) != INVALID_FILE_ATTRIBUTES, "the page it opens exists");
     CHECK(Settle(s.ruler), "the ruler still answers after F1");
     CHECK(!s.process.WaitForExit(0), "the program still runs after F1");
     CheckBareFrame(s);

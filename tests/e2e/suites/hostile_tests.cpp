@@ -7,6 +7,7 @@
 #include "check.h"
 #include "function_pattern.h"
 #include "health.h"
+#include "help_probe.h"
 #include "modes.h"
 #include "ruler.h"
 #include "scripted_measurement.h"
@@ -35,9 +36,10 @@ void MissingHelpTests(const std::wstring& exePath)
         s.exePath = copy;
         if (StartProgram(s)) {
             const size_t windowsBefore = TopLevelWindows(s.process.Id()).size();
+            const HelpProbe help;
             CHECK(Activate(s.ruler), "the ruler is the foreground window");
             Key(VK_F1);
-            Pause(1500);
+            CHECK(help.OpenedPage(1500).empty(), "F1 opens no page");
             CheckHealthy(s, "after F1 without a help page");
             CheckEqual("F1 opens no window", TopLevelWindows(s.process.Id()).size(), windowsBefore);
             CheckEqual("the ruler keeps the activation", GetForegroundWindow(), s.ruler);
