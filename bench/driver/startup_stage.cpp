@@ -30,34 +30,22 @@ struct Sight {
 // One pass over the top-level windows, read without sending the program a message.
 Sight Look(DWORD pid)
 {
-    struct Search {
-        DWORD pid;
-        Sight sight;
-    } search{pid, {}};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s->pid) {
-                return TRUE;
-            }
-            s->sight.anyWindow = true;
-            const bool visible = IsWindowVisible(window);
-            wchar_t text[64] = {};
-            GetWindowTextW(window, text, 64);
-            if (e2e::kRulerTitle == text && visible) {
-                s->sight.ruler = window;
-            } else if (e2e::kCoordViewTitle == text) {
-                s->sight.viewMade = true;
-                s->sight.viewShown = s->sight.viewShown || visible;
-            } else if (lstrcmpW(text, L"Vardek Baseline") == 0 && visible) {
-                s->sight.baseline = true;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.sight;
+    Sight sight;
+    for (HWND window : e2e::TopLevelWindows(pid)) {
+        sight.anyWindow = true;
+        const bool visible = IsWindowVisible(window);
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        if (e2e::kRulerTitle == text && visible) {
+            sight.ruler = window;
+        } else if (e2e::kCoordViewTitle == text) {
+            sight.viewMade = true;
+            sight.viewShown = sight.viewShown || visible;
+        } else if (lstrcmpW(text, L"Vardek Baseline") == 0 && visible) {
+            sight.baseline = true;
+        }
+    }
+    return sight;
 }
 
 // Times in milliseconds from CreateProcess; negative: never seen.

@@ -70,11 +70,19 @@ void Win32Toolkit::Deliver(MSG& message)
 
 void Win32Toolkit::PaintForms()
 {
+    if ((HIWORD(::GetQueueStatus(QS_PAINT)) & QS_PAINT) == 0) {
+        return;
+    }
     forms_.ForEachLoaded([](const Win32Form& form) {
         if (form.Hwnd()) {
             ::RedrawWindow(form.Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         }
     });
+    // Put what was just painted on the screen now, not once the queue runs dry: a pointer move
+    // brings more input behind it. GdiFlush empties this thread's batch of drawing calls; a wait
+    // that returns at once is where Wine copies its window surfaces out to the display.
+    ::GdiFlush();
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
 }
 
 bool Win32Toolkit::DeliverKey(const MSG& message)
