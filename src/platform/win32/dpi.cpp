@@ -1,6 +1,7 @@
 #include "platform/win32/dpi.h"
 
 #include "platform/units.h"
+#include "platform/win32/exports.h"
 
 namespace vardek::platform::win32 {
 namespace {
@@ -8,8 +9,7 @@ namespace {
 template <typename Function>
 Function User32Function(const char* name)
 {
-    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(user32, name))) : nullptr;
+    return ExportOf<Function>(::GetModuleHandleW(L"user32.dll"), name);
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);

@@ -2,16 +2,9 @@
 
 #include <objbase.h>
 
+#include "platform/win32/exports.h"
+
 namespace vardek::platform::win32 {
-namespace {
-
-template <typename Function>
-Function ExportOf(HMODULE module, const char* name)
-{
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
-}
-
-}  // namespace
 
 HelpLauncher::~HelpLauncher()
 {
