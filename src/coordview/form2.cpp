@@ -1,5 +1,7 @@
 #include "coordview/form2.h"
 
+#include "coordview/lifetime.h"
+
 namespace vardek {
 
 using platform::FormId;
@@ -9,6 +11,7 @@ void Form2::Bind(platform::Form& form)
     form.onLoad = [this] { Form_Load(); };
     form.onActivate = [this] { Form_Activate(); };
     form.onUnload = [this] { Form_Unload(); };
+    form.onClose = [this] { Form_QueryClose(); };
     for (ControlName label : kCollectableNames) {
         form.Get(label).onClick = [this, label] { ValueLabel_Click(label); };
     }
@@ -31,11 +34,15 @@ void Form2::Form_Activate()
     toolkit_.GetForm(FormId::Form1).Picture("Picture1").SetFocus();
 }
 
+void Form2::Form_QueryClose()
+{
+    // The close box takes the view off the screen but keeps the window, and with it the collection.
+    CloseCoordView(toolkit_, module1_);
+}
+
 void Form2::Form_Unload()
 {
-    const PixelRect place = Self().WindowRect();
-    module1_.Form2Left = place.left;
-    module1_.Form2Top = place.top;
+    RememberViewPlace(toolkit_, module1_);
 }
 
 }  // namespace vardek

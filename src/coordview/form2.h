@@ -23,9 +23,10 @@ public:
     void Bind(platform::Form& form);
 
     // Lifecycle (form2.cpp).
-    void Form_Load();      // open at the remembered place
-    void Form_Activate();  // hand the keyboard back to the ruler's picture
-    void Form_Unload();    // remember the place
+    void Form_Load();        // open at the remembered place
+    void Form_Activate();    // hand the keyboard back to the ruler's picture
+    void Form_QueryClose();  // the close box: hide, reset, remember the place; Text1 stays
+    void Form_Unload();      // remember the place
 
     // Value collection and the clipboard (collection.cpp).
     void AppendValue(std::string_view value);

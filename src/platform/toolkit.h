@@ -7,6 +7,8 @@
 //   A slot may itself call Yield(); handlers are re-entered there, which is intended.
 // - Exceptions to "only from the pump": Form::onLoad runs inside the Toolkit::GetForm() call
 //   that creates the form, after the form's binder; Form::onUnload runs inside Toolkit::Unload().
+// - onClose runs when the user asks to close a form (its close box, Alt+F4, the system menu). A form
+//   that does not bind it is unloaded instead.
 // - onResize is queued whenever a form's size changes, it is minimised or restored, or first shown.
 // - onActivate is queued when a form becomes the active window and the window active before was
 //   the other form of this program, or when a form instance is activated for the first time.
@@ -134,6 +136,8 @@ public:
     // SetWindowPos into the band with SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW: shows and activates.
     virtual void SetBand(Band band) = 0;
     virtual Band GetBand() const = 0;
+    // A shown form to the top of its band, not activated; a hidden one stays hidden.
+    virtual void Raise() = 0;
 
     // Outer rectangle (frame and title bar included) on the screen, physical pixels.
     virtual PixelRect WindowRect() const = 0;
@@ -148,6 +152,7 @@ public:
 
     std::function<void()> onLoad;
     std::function<void()> onUnload;
+    std::function<void()> onClose;
     std::function<void()> onActivate;
     std::function<void()> onResize;
     std::function<void(const KeyEvent&)> onKeyDown;  // key preview

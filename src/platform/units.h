@@ -31,6 +31,11 @@ struct PixelRect {
     PixelPoint TopLeft() const { return {left, top}; }
     bool Contains(PixelPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
     bool Empty() const { return right <= left || bottom <= top; }
+    bool Intersects(const PixelRect& other) const
+    {
+        return !Empty() && !other.Empty() && left < other.right && other.left < right && top < other.bottom &&
+               other.top < bottom;
+    }
     static PixelRect FromSize(PixelPoint origin, PixelSize size)
     {
         return {origin.x, origin.y, origin.x + size.width, origin.y + size.height};

@@ -1,5 +1,6 @@
 #include "ruler/form1.h"
 
+#include "coordview/lifetime.h"
 #include "ruler/key_codes.h"
 #include "ruler/tracking_off.h"
 
@@ -31,12 +32,12 @@ void Form1::Form_Load()
     // Nothing shows before the frame is cut: the layout cuts it, then shows the ruler topmost. The
     // coordinate view never shows at start-up: a pointer already over the ruler when it appears is
     // no measurement, so its moves are not tracked until the layout is done. Whatever a nested
-    // event made of the view is closed, so that the next one opens with fresh readouts.
+    // event made of the view is closed, so that it next shows with fresh readouts.
     {
         const TrackingOffScope startingUp(state_);
         Form_Resize();
     }
-    toolkit_.Unload(FormId::Form2);
+    CloseCoordView(toolkit_, module1_);
 }
 
 void Form1::Form_Activate()

@@ -24,6 +24,10 @@ struct SnapshotPlace {
 
 enum class SnapshotSource { Store, Screen };
 
+// What a cancel does with the coordinate view: takes it off the screen, or, inside a recall that
+// shows it again at once, leaves it where it stands with its readouts reset.
+enum class ViewOnCancel { Close, KeepShown };
+
 inline constexpr Colour kOriginColour = 0x0000FF;
 inline constexpr Colour kFirstPointColour = 0xFF0000;
 inline constexpr Colour kSecondPointColour = 0x00C000;
@@ -73,6 +77,8 @@ private:
     platform::Form& Self() { return toolkit_.GetForm(platform::FormId::Form1); }
     platform::PictureBox& Picture1() { return Self().Picture("Picture1"); }
     void ClearMeasurement();
+    void CancelToFrame(ViewOnCancel view);
+    void HideViewOverOpening();
     void LayOut();
     void RestoreAfterPause();
     void ShowSnapshotArrangement();

@@ -1,5 +1,6 @@
 #include <stdexcept>
 
+#include "coordview/lifetime.h"
 #include "coordview/readouts.h"
 #include "ruler/form1.h"
 
@@ -41,7 +42,7 @@ void Form1::Form_Resize()
         if (Self().IsMinimized()) {
             state_.RestorePending = kTrue;
             pendingAfterFailedLayout_ = false;
-            toolkit_.Unload(FormId::Form2);
+            CloseCoordView(toolkit_, module1_);
             return;
         }
         if (state_.RestorePending == kTrue) {
@@ -114,6 +115,11 @@ void Form1::LayOut()
 
 void Form1::Command2_Click()
 {
+    CancelToFrame(ViewOnCancel::Close);
+}
+
+void Form1::CancelToFrame(ViewOnCancel view)
+{
     Self().Get("Command4").SetEnabled(true);
     CutFrame();
     Self().Get("Label1").SetCaption("");
@@ -122,8 +128,16 @@ void Form1::Command2_Click()
     // whatever a nested event left.
     CutFrame();
     SetTopMost(toolkit_, FormId::Form1, 1);
+    if (view == ViewOnCancel::KeepShown && toolkit_.IsLoaded(FormId::Form2)) {
+        // The view stays above the ruler, as it stood, rather than under the frame for a moment.
+        toolkit_.GetForm(FormId::Form2).Raise();
+    }
     toolkit_.Yield();
-    toolkit_.Unload(FormId::Form2);
+    if (view == ViewOnCancel::Close) {
+        CloseCoordView(toolkit_, module1_);
+    } else {
+        ResetCoordView(toolkit_, module1_);
+    }
     Picture1().SetFocus();
 }
 

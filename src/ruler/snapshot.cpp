@@ -105,9 +105,12 @@ void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
     state_.PointerX = point.x;
     state_.PointerY = point.y;
     ClearMeasurement();
-    Command2_Click();
+    // The view is shown again below at the place it stands, so it never leaves the screen.
+    CancelToFrame(ViewOnCancel::KeepShown);
     toolkit_.Yield();
-    HideIfLoaded(toolkit_, FormId::Form2);
+    if (source == SnapshotSource::Screen) {
+        HideViewOverOpening();
+    }
     toolkit_.Yield();
     if (source == SnapshotSource::Store) {
         ResetWindowRegion();
@@ -130,6 +133,18 @@ void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
     Picture1().SetFocus();
     toolkit_.Yield();
     PlaceOrigin();
+}
+
+void Form1::HideViewOverOpening()
+{
+    // Over the opening the view would be in the copy of the screen; beside it, it stays.
+    if (!toolkit_.IsLoaded(FormId::Form2)) {
+        return;
+    }
+    platform::Form& view = toolkit_.GetForm(FormId::Form2);
+    if (view.Visible() && view.WindowRect().Intersects(Picture1().DrawingAreaOnScreen())) {
+        view.Hide();
+    }
 }
 
 void Form1::Combo1_Click()

@@ -135,8 +135,13 @@ public:
         if (auto failure = CheckInvariants()) {
             return failure;
         }
-        const bool collects = step.main.kind == Kind::ClickView;
-        if (!step.nested && !collects && viewBefore != 0 && viewBefore == ViewSerial() && ViewText() != textBefore) {
+        // Once made, the view lives as long as the program, and with it the collected line.
+        if (viewBefore != 0 && ViewSerial() != viewBefore) {
+            return "the coordinate view was made again";
+        }
+        const bool collects =
+            step.main.kind == Kind::ClickView || (step.nested && step.nested->kind == Kind::ClickView);
+        if (!collects && viewBefore != 0 && ViewText() != textBefore) {
             return "Text1 changed without a click in the view: \"" + textBefore + "\" -> \"" + ViewText() + "\"";
         }
         return std::nullopt;

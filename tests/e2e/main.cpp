@@ -90,6 +90,7 @@ int wmain(int argc, wchar_t** argv)
         e2e::ReadoutTests(session);
         e2e::RestoreAndCollectTests(session);
         e2e::RedrawTests(session);
+        e2e::CollectionKeptTests(session);
         e2e::WideReadoutTests(session, L"");
         e2e::CloseTests(session);
     }

@@ -114,6 +114,15 @@ void HeadlessForm::SetBand(Band band)
     Show();
 }
 
+void HeadlessForm::Raise()
+{
+    if (!visible_) {
+        return;
+    }
+    const WindowChange change(world_);
+    world_.BringToTop(*this);
+}
+
 PixelRect HeadlessForm::WindowRect() const
 {
     const FrameMetrics& metrics =

@@ -31,6 +31,7 @@ public:
     void Hide() override;
     void SetBand(Band band) override;
     Band GetBand() const override { return band_; }
+    void Raise() override;
     PixelRect WindowRect() const override;
     void MoveTo(PixelPoint outerTopLeft) override;
     PixelSize ClientSize() const override { return minimized_ ? PixelSize{} : client_; }

@@ -235,7 +235,14 @@ void World::Restore(FormId id)
 
 void World::CloseBox(FormId id)
 {
-    Post([this, id] { Unload(id); });
+    Post([this, id] {
+        HeadlessForm* form = Loaded(id);
+        if (form != nullptr && form->onClose) {
+            runSlot_(form->onClose);
+        } else {
+            Unload(id);
+        }
+    });
     Pump();
 }
 

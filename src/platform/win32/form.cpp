@@ -303,6 +303,14 @@ void Win32Form::SetBand(Band band)
     }
 }
 
+void Win32Form::Raise()
+{
+    // HWND_TOP keeps a topmost window in its band, at the top of it.
+    if (window_ && ::IsWindowVisible(window_.get())) {
+        ::SetWindowPos(window_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
 Band Win32Form::GetBand() const
 {
     const bool topMost = window_ && (::GetWindowLongW(window_.get(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;

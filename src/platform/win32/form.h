@@ -36,6 +36,7 @@ public:
     void Hide() override;
     void SetBand(Band band) override;
     Band GetBand() const override;
+    void Raise() override;
     PixelRect WindowRect() const override;
     void MoveTo(PixelPoint outerTopLeft) override;
     PixelSize ClientSize() const override;

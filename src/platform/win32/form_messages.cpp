@@ -136,8 +136,13 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
 {
     switch (message) {
         case WM_CLOSE:
-            // Through the toolkit, so that the unload handler runs; the ruler's ends the program.
-            toolkit_.RunSlot()(std::function<void()>([this] { toolkit_.Unload(id_); }));
+            // Through the toolkit, so that the form's own close or unload handler runs; the ruler's
+            // unload ends the program.
+            if (onClose) {
+                toolkit_.RunSlot()(onClose);
+            } else {
+                toolkit_.RunSlot()(std::function<void()>([this] { toolkit_.Unload(id_); }));
+            }
             return 0;
         case WM_COMMAND:
             if (ControlPart* part = PartForWindow(reinterpret_cast<HWND>(lParam))) {

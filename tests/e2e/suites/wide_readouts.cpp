@@ -268,7 +268,10 @@ void DefaultSizePhase(Session& s, POINT origin, const std::wstring& shotPrefix)
     text.Ruler("Label1", "the coordinate line shows whole before the window's right edge");
     text.Ruler("Prev", "the remembered origin shows whole inside its frame");
 
-    // The values collected from the view and copied, for the screenshot of a collection.
+    // The values collected from the view and copied, for the screenshot of a collection. The line
+    // lives as long as the program, so it starts afresh here.
+    Click(CenterOnScreen(FindReadout(s, "Label17")));
+    WaitUntil([&] { return ReadReadout(s, "Text1").empty(); }, 3000);
     const char* collected[] = {"DispX", "DispY", "X1", "Y1"};
     std::wstring line;
     for (const char* name : collected) {

@@ -39,6 +39,8 @@ void InputContextTests(Session& s);
 void ReadoutTests(Session& s);
 void RestoreAndCollectTests(Session& s);
 void RedrawTests(Session& s);
+// The collected line through a new origin, restore, redraw, minimise and the close box.
+void CollectionKeptTests(Session& s);
 void CloseTests(Session& s);
 
 }  // namespace e2e
