@@ -1,11 +1,18 @@
 // The simplest Win32 program of the ruler's shape, for the benchmark to compare with: one top-level
 // window with nine child controls, among them a picture control that paints from a DIB back buffer
-// and a STATIC that echoes the pointer's screen position on every move over the picture.
+// and a STATIC that echoes the pointer's screen position on every move over the picture. Built three
+// ways: plain; with vardek's manifest (its resource script, nothing in this file); and with seven
+// readouts of vardek's sizes, written on every move, in place of the one echo (VARDEK_BASELINE_READOUTS).
 #include <windows.h>
 
 #include <cwchar>
 
 #include "../common/baseline_window.h"
+#include "readouts.h"
+
+#ifndef VARDEK_BASELINE_READOUTS
+#define VARDEK_BASELINE_READOUTS 0
+#endif
 
 namespace {
 
@@ -13,6 +20,11 @@ constexpr wchar_t kWindowClass[] = L"VardekBaselineWindow";
 constexpr wchar_t kPictureClass[] = L"VardekBaselinePicture";
 constexpr int kPictureWidth = 480;
 constexpr int kPictureHeight = 320;
+constexpr bool kSevenReadouts = VARDEK_BASELINE_READOUTS != 0;
+// The build with seven readouts stands where the driver's other windows leave room, and is wider
+// for the coordinate line.
+constexpr POINT kPlace = kSevenReadouts ? POINT{40, 620} : POINT{1300, 60};
+constexpr SIZE kSize = kSevenReadouts ? SIZE{600, 400} : SIZE{500, 400};
 
 HWND g_echo = nullptr;
 HDC g_bufferDc = nullptr;
@@ -52,6 +64,10 @@ LRESULT CALLBACK PictureProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM l
         case WM_MOUSEMOVE: {
             POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             ClientToScreen(window, &p);
+            if constexpr (kSevenReadouts) {
+                vardek::bench::WriteReadouts(p);
+                return 0;
+            }
             wchar_t text[32];
             std::swprintf(text, 32, L"(%ld,%ld)", p.x, p.y);
             SetWindowTextW(g_echo, text);
@@ -95,8 +111,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     RegisterClassW(&wc);
     CreateBackBuffer();
 
-    HWND window = CreateWindowExW(0, kWindowClass, vardek::bench::kBaselineTitle, WS_OVERLAPPEDWINDOW, 1300, 60, 500,
-                                  400, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, kWindowClass, vardek::bench::kBaselineTitle, WS_OVERLAPPEDWINDOW, kPlace.x,
+                                  kPlace.y, kSize.cx, kSize.cy, nullptr, nullptr, instance, nullptr);
     // Nine children, as many as the ruler window has.
     AddChild(window, kPictureClass, L"", 0, 0, 0, kPictureWidth, kPictureHeight);
     AddChild(window, L"BUTTON", L"Copy", BS_PUSHBUTTON, 0, 325, 50, 24);
@@ -106,9 +122,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     AddChild(window, L"BUTTON", L"Restore", BS_PUSHBUTTON, 218, 325, 50, 24);
     AddChild(window, L"COMBOBOX", L"", CBS_DROPDOWNLIST, 270, 325, 40, 100);
     AddChild(window, L"STATIC", L"", 0, 312, 328, 40, 18);
-    g_echo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 354, 328, 130, 18, window,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(vardek::bench::kBaselineEchoId)), instance,
-                             nullptr);
+    if constexpr (kSevenReadouts) {
+        vardek::bench::CreateReadouts(window, instance);
+    } else {
+        g_echo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 354, 328, 130, 18, window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(vardek::bench::kBaselineEchoId)),
+                                 instance, nullptr);
+    }
     ShowWindow(window, show);
     UpdateWindow(window);
 
