@@ -21,7 +21,7 @@ bash scripts/e2e.sh || e2e=$?
 # Hostile surroundings and a short soak of random real input (the long one is scripts/soak.sh), then
 # the program at 144 DPI in a prefix of its own. Reports: build/e2e-robust.log, build/e2e-dpi.log.
 robust=0
-VARDEK_E2E_LOG="$PWD/build/e2e-robust.log" bash scripts/e2e.sh --hostile --soak 500 || robust=$?
+VARDEK_E2E_LOG="$PWD/build/e2e-robust.log" VARDEK_E2E_TIMEOUT=900 bash scripts/e2e.sh --hostile --soak 500 || robust=$?
 dpi=0
 bash scripts/e2e-dpi.sh || dpi=$?
 # The package ships the main run's screenshots, so it comes after the end-to-end tests.

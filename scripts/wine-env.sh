@@ -9,7 +9,7 @@ VARDEK_ROOT="${VARDEK_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 # Our own prefix, never the user's ~/.wine: it gets font settings written into it.
 export WINEPREFIX="${VARDEK_WINEPREFIX:-$VARDEK_ROOT/build/wineprefix}"
 export WINEARCH=win64
-export WINEDEBUG=-all
+export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko: their install prompts would block an unattended run.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 VARDEK_SCREEN_SIZE="${VARDEK_SCREEN_SIZE:-1280x1024}"

@@ -2,6 +2,7 @@
 // here before they are dispatched: the form's key preview, Tab moves, the control's key slot.
 #include "platform/win32/form.h"
 #include "platform/win32/input.h"
+#include "platform/win32/messages.h"
 #include "platform/win32/toolkit.h"
 
 namespace vardek::platform::win32 {
@@ -33,13 +34,22 @@ void Win32Toolkit::Yield()
     } guard(pumpDepth_);
 
     // Input that keeps coming while handlers yield would nest handler in handler without end (a
-    // click inside a snapshot's yield, a snapshot inside that click's yield...). Deep down, a yield
-    // delivers only what is already under way (sent and posted messages, repaints) and leaves new
-    // input queued until the handlers above it have returned.
+    // click inside a snapshot's yield, a snapshot inside that click's yield...) until the stack
+    // overflows. Deep down, a yield delivers only what is already under way: messages sent to the
+    // program (their senders wait for each answer), repaints and the toolkit's own queued events.
+    // New input, and commands that other programs post, stay queued until the handlers above have
+    // returned.
     constexpr int kInputNestingLimit = 8;
-    const UINT filter = pumpDepth_ > kInputNestingLimit ? (PM_QS_SENDMESSAGE | PM_QS_POSTMESSAGE | PM_QS_PAINT) : 0;
+    const bool deep = pumpDepth_ > kInputNestingLimit;
     MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | filter)) {
+    const auto next = [&] {
+        if (!deep) {
+            return ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE;
+        }
+        return ::PeekMessageW(&message, nullptr, kMsgQueuedResize, kMsgQueuedActivate, PM_REMOVE | PM_QS_POSTMESSAGE) ||
+               ::PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE);
+    };
+    while (next()) {
         if (message.message == WM_QUIT) {
             // Leave it for the main loop.
             ::PostQuitMessage(static_cast<int>(message.wParam));

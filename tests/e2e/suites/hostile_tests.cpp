@@ -1,7 +1,8 @@
 // The real program in hostile surroundings: its help page missing at F1, the window beneath it
 // vanishing or changing while it takes a snapshot, its coordinate view closed by the user in the
-// middle of a measurement, sizes from the smallest to larger than the screen. Afterwards it must
-// answer, show no window but its own two, and measure exactly.
+// middle of a measurement, sizes from the smallest to larger than the screen, snapshots and cancels
+// faster than it can finish them. Afterwards it must answer, show no window but its own two, and
+// measure exactly.
 #include <memory>
 
 #include "check.h"
@@ -133,6 +134,58 @@ void ViewClosedMidMeasurement(Session& s)
     WaitUntil([&] { return !RulerWhole(s.ruler); }, 5000);
 }
 
+// "写す" and "取り消し" clicked as fast as messages can be posted, so that each cancel lands inside the
+// snapshot's yields and handlers nest as deep as input can drive them. Afterwards the program holds
+// exactly the objects it held after its first snapshot: one coordinate view, made once.
+void FastSnapshotCancelCycles(Session& s, int cycles)
+{
+    BeginGroup("hostile: fast snapshot and cancel cycles");
+    BackToFrame(s, kHome);
+    const RulerBar bar = FindBar(s.ruler);
+    const auto click = [&](HWND button) {
+        PostMessageW(s.ruler, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    };
+    click(bar.copy);
+    WaitUntil([&] { return CoordViewOf(s) && RulerWhole(s.ruler); }, 5000);
+    CHECK(BackToFrame(s, kHome), "the frame after the first snapshot");
+    const HWND view = FindTopLevel(s.process.Id(), kCoordViewTitle, false);
+    const LiveCounts first = ReadLiveCounts(s.ruler);
+    Log("hostile: live objects after the first snapshot: %s", DescribeCounts(first).c_str());
+
+    // The program answers sent messages even deep in its yields, so an answer does not say that the
+    // posted clicks are done. Posted messages keep their order: once a minimise posted after them
+    // has happened, every click before it has been taken.
+    const auto caughtUp = [&] {
+        PostMessageW(s.ruler, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        const bool minimised = WaitUntil([&] { return IsIconic(s.ruler) != FALSE; }, 120000);
+        PostMessageW(s.ruler, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return minimised && WaitUntil([&] { return !IsIconic(s.ruler); }, 10000) && Settle(s.ruler, 5000);
+    };
+    const DWORD start = GetTickCount();
+    bool going = true;
+    for (int i = 0; i < cycles && going; ++i) {
+        click(bar.copy);
+        click(bar.cancel);
+        // The queue stays within what Windows lets one thread hold; up to then the cycles pile up.
+        if (i % 500 == 499) {
+            going = caughtUp();
+        }
+    }
+    CHECK(going && caughtUp(), "the program works through %d fast cycles (%lu ms)", cycles, GetTickCount() - start);
+    CheckHealthy(s, "after the fast cycles");
+    CHECK(BackToFrame(s, kHome), "the bare frame after the fast cycles");
+    CheckEqual("the same coordinate view as before the cycles", FindTopLevel(s.process.Id(), kCoordViewTitle, false),
+               view);
+    const LiveCounts after = ReadLiveCounts(s.ruler);
+    Log("hostile: live objects after %d fast cycles: %s", cycles, DescribeCounts(after).c_str());
+    for (size_t kind = 0; kind < after.size(); ++kind) {
+        CheckEqual(Format("live %s after the fast cycles as after the first snapshot", kLiveCountNames[kind]),
+                   after[kind], first[kind]);
+    }
+    ScriptedMeasurement(s, "after the fast cycles");
+}
+
 // The ruler dragged half off the screen's left edge: what lies on the screen is copied, what lies
 // off it reads black, and the part on the screen is not lost with it.
 void SnapshotPartlyOffScreen(Session& s)
@@ -203,6 +256,7 @@ void HostileTests(Session& s)
     ViewClosedMidMeasurement(s);
     SnapshotPartlyOffScreen(s);
     ExtremeSizes(s);
+    FastSnapshotCancelCycles(s, 2000);
     BeginGroup("hostile: end");
     CheckHealthy(s, "at the end");
     PostMessageW(s.ruler, WM_SYSCOMMAND, SC_CLOSE, 0);
