@@ -171,6 +171,22 @@ protected:
         world.PressKey(keys::kSpace);
     }
 
+    // A redraw is offered only after a cancel, which hides the view; a resize while the pointer on
+    // the picture's border has written the coordinate line shows it again.
+    void RedrawWithViewShownAt(PixelPoint place)
+    {
+        world.PressKey(71);
+        world.MoveWindow(FormId::Form2, place);
+        SetOrigin();
+        world.PressKey(keys::kH);
+        world.MovePointer({kPictureOnScreen.x - 1, 400});
+        const PixelSize client = world.Window(FormId::Form1).ClientSize();
+        world.ResizeClient(FormId::Form1, {client.width + 10, client.height});
+        ASSERT_TRUE(ViewVisible());
+        ASSERT_TRUE(Enabled("Command4"));
+        Watch(keys::kC);
+    }
+
     ViewWatch watch;
     World world;
     Program program;
@@ -217,17 +233,7 @@ TEST_F(ViewOnScreenTest, Redraw_FromTheFrame_ShowsTheViewOnceAfterTheCopy)
 
 TEST_F(ViewOnScreenTest, Redraw_WithTheViewShownOverTheOpening_TakesItOffOnlyForTheCopy)
 {
-    world.PressKey(71);
-    world.MoveWindow(FormId::Form2, {300, 260});
-    SetOrigin();
-    world.PressKey(keys::kH);
-    // The pointer on the picture's border writes the coordinate line, so the next layout shows the view.
-    world.MovePointer({kPictureOnScreen.x - 1, 400});
-    const PixelSize client = world.Window(FormId::Form1).ClientSize();
-    world.ResizeClient(FormId::Form1, {client.width + 10, client.height});
-    ASSERT_TRUE(ViewVisible());
-    ASSERT_TRUE(Enabled("Command4"));
-    Watch(keys::kC);
+    RedrawWithViewShownAt({300, 260});
 
     EXPECT_EQ(watch.viewHidden, 1);
     EXPECT_EQ(watch.viewShown, 1);
@@ -240,15 +246,7 @@ TEST_F(ViewOnScreenTest, Redraw_WithTheViewShownOverTheOpening_TakesItOffOnlyFor
 
 TEST_F(ViewOnScreenTest, Redraw_WithTheViewShownBesideTheOpening_LeavesItOnTheScreen)
 {
-    world.PressKey(71);
-    world.MoveWindow(FormId::Form2, kViewAside);
-    SetOrigin();
-    world.PressKey(keys::kH);
-    world.MovePointer({kPictureOnScreen.x - 1, 400});
-    const PixelSize client = world.Window(FormId::Form1).ClientSize();
-    world.ResizeClient(FormId::Form1, {client.width + 10, client.height});
-    ASSERT_TRUE(ViewVisible());
-    Watch(keys::kC);
+    RedrawWithViewShownAt(kViewAside);
 
     EXPECT_EQ(watch.viewHidden, 0);
     EXPECT_EQ(watch.viewMoved, 0);
