@@ -163,6 +163,8 @@ void CollectionKeptTests(Session& s)
     const POINT picture = PictureOriginOnScreen(s.ruler);
     const POINT origin{picture.x + 30, picture.y + 40};
     PlacePointer(origin);
+    // The origin is where the program last saw the pointer: the move must have reached it first.
+    ExpectReadout(s, "GX", Number(origin.x));
     Key(VK_SPACE);
     ExpectReadout(s, "DispX", Number(origin.x));
     PlacePointer({origin.x + 25, origin.y + 12});
@@ -183,6 +185,7 @@ void CollectionKeptTests(Session& s)
     CheckEqual("the snapshot shows the same view", CoordViewOf(s), view);
     const POINT second{picture.x + 50, picture.y + 60};
     PlacePointer(second);
+    ExpectReadout(s, "GX", Number(second.x));
     Key(VK_SPACE);
     ExpectReadout(s, "DispX", Number(second.x));
     PlacePointer({second.x + 7, second.y + 5});

@@ -105,6 +105,8 @@ void ViewClosedMidMeasurement(Session& s)
     WaitUntil([&] { return CoordViewOf(s) && RulerWhole(s.ruler); }, 5000);
     const POINT o = PictureOriginOnScreen(s.ruler);
     PlacePointer({o.x + 30, o.y + 30});
+    // The origin is where the program last saw the pointer: the move must have reached it first.
+    ExpectReadout(s, "GX", std::to_wstring(o.x + 30));
     Key(VK_SPACE);
     ExpectReadout(s, "DispX", std::to_wstring(o.x + 30));
     PlacePointer({o.x + 70, o.y + 50});
