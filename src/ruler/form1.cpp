@@ -6,7 +6,6 @@
 
 namespace vardek {
 
-using platform::FormId;
 using platform::KeyEvent;
 
 void Form1::Bind(platform::Form& form)

@@ -151,7 +151,7 @@ void FastSnapshotCancelCycles(Session& s, int cycles)
     click(bar.copy);
     WaitUntil([&] { return CoordViewOf(s) && RulerWhole(s.ruler); }, 5000);
     CHECK(BackToFrame(s, kHome), "the frame after the first snapshot");
-    const HWND view = FindTopLevel(s.process.Id(), kCoordViewTitle, false);
+    HWND view = FindTopLevel(s.process.Id(), kCoordViewTitle, false);
     const LiveCounts first = ReadLiveCounts(s.ruler);
     Log("hostile: live objects after the first snapshot: %s", DescribeCounts(first).c_str());
 
