@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs the benchmarks and prints their figures: the microbenchmarks (Google Benchmark, host build
-# without sanitizers), then vardek.exe beside the baseline program under Wine on a private Xvfb
-# screen, both started by the driver in one virtual desktop; then the snapshot stage once more at an
+# without sanitizers), then vardek.exe beside the baseline programs under Wine on a private Xvfb
+# screen (the plain baseline, the same with vardek.exe's manifest, and one with seven readouts), all
+# started by the driver in one virtual desktop; then the snapshot stage once more at an
 # opening of 3200 x 1800, on a 3840 x 2160 screen and desktop of its own. Builds its own trees:
 # build/bench-host and build/bench-mingw, where vardek.exe counts its own heap (VARDEK_COUNT_HEAP).
 # Not a test: it reports figures and PASS/MISS per target, and exits non-zero only when a run itself
 # failed. The last report is kept in build/bench.log.
-#   VARDEK_BENCH_ARGS adds driver options (--starts N --moves N --keys N --snapshots N --cycles N).
+#   VARDEK_BENCH_ARGS adds driver options (--starts N --moves N --keys N --snapshots N --cycles N
+#   --views N --stages ...).
 #   VARDEK_BENCH_EXE measures another build of vardek.exe (an earlier commit's, say) instead of this
 #   tree's, beside the same baseline and driver: how before and after are compared on one machine.
 set -euo pipefail
@@ -18,7 +20,8 @@ cmake -S . -B build/bench-host -DCMAKE_BUILD_TYPE=Release -DVARDEK_SANITIZE=OFF 
 cmake --build build/bench-host -j2 --target vardek_micro_bench
 cmake -S . -B build/bench-mingw -DCMAKE_BUILD_TYPE=Release -DVARDEK_COUNT_HEAP=ON \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build build/bench-mingw -j2 --target vardek vardek-bench vardek-baseline
+cmake --build build/bench-mingw -j2 --target vardek vardek-bench vardek-baseline vardek-baseline-manifest \
+    vardek-baseline-readouts
 
 log="$root/build/bench.log"
 {
@@ -50,9 +53,12 @@ run_driver() {
     # Other work on the machine moves the figures: say how busy it was.
     echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$log"
     # shellcheck disable=SC2086  # the extra options are words on purpose
-    timeout -k 10 900 wine explorer "/desktop=vardek-bench,$VARDEK_SCREEN_SIZE" "$win32/bench/vardek-bench.exe" \
+    timeout -k 10 1800 wine explorer "/desktop=vardek-bench,$VARDEK_SCREEN_SIZE" "$win32/bench/vardek-bench.exe" \
         --exe "$(vardek_winpath "$exe")" \
-        --baseline "$(vardek_winpath "$win32/bench/vardek-baseline.exe")" ${VARDEK_BENCH_ARGS:-} "$@" 2>&1 |
+        --baseline "$(vardek_winpath "$win32/bench/vardek-baseline.exe")" \
+        --baseline-manifest "$(vardek_winpath "$win32/bench/vardek-baseline-manifest.exe")" \
+        --baseline-readouts "$(vardek_winpath "$win32/bench/vardek-baseline-readouts.exe")" \
+        ${VARDEK_BENCH_ARGS:-} "$@" 2>&1 |
         tee -a "$log" || status=$?
     echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$log"
     [[ "$(grep -ac '^bench: done' "$log" || true)" -gt "$finished" ]] ||

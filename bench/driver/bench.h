@@ -15,6 +15,9 @@ namespace vardek::bench {
 struct Programs {
     std::wstring vardek;
     std::wstring baseline;
+    // The baseline built with vardek.exe's manifest, and the one with seven readouts; empty: not run.
+    std::wstring baselineManifest;
+    std::wstring baselineReadouts;
 };
 
 // Milliseconds on the performance counter.
@@ -24,6 +27,8 @@ bool SpinUntil(const std::function<bool()>& cond, double timeoutMs);
 
 // A visible top-level window of the process with this exact title, read without sending it a message.
 HWND VisibleWindowTitled(DWORD pid, const wchar_t* title);
+// A window's text as the window system stores it, read without a message to another process's window.
+std::wstring StoredText(HWND window);
 bool HasRegion(HWND window);
 // The ruler's region has more than one rectangle: the see-through hole is cut.
 bool HoleCut(HWND ruler);
@@ -51,6 +56,8 @@ void PointerStage(Session& s, int moves);
 void KeyStage(Session& s, int repetitions);
 // Snapshot, restore and redraw at one opening (the picture's size), with the memory held there.
 void SnapshotStage(Session& s, SIZE opening, int repetitions);
+// Whether the coordinate view stays on the screen as a new origin is set, and where it may go away.
+void ViewStage(Session& s, int repetitions);
 void LeakStage(Session& s, int cycles);
 void SizeStage(const Programs& programs);
 

@@ -69,6 +69,13 @@ HWND VisibleWindowTitled(DWORD pid, const wchar_t* title)
     return search.found;
 }
 
+std::wstring StoredText(HWND window)
+{
+    wchar_t text[256] = {};
+    const int n = GetWindowTextW(window, text, 256);
+    return std::wstring(text, n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
 bool HasRegion(HWND window)
 {
     return !e2e::ReadRegionRects(window).empty();

@@ -1,8 +1,10 @@
 // vardek-bench: measures vardek.exe beside a baseline program on the desktop they share and prints
 // the figures, one row each, with the median, the 95th percentile, the baseline's and their ratio.
 //   vardek-bench.exe --exe PATH\vardek.exe --baseline PATH\vardek-baseline.exe
-//                    [--starts N] [--moves N] [--keys N] [--snapshots N] [--cycles N]
-//                    [--openings WxH,WxH...] [--stages startup,leak,pointer,keys,snapshot,size]
+//                    [--baseline-manifest PATH\vardek-baseline-manifest.exe]
+//                    [--baseline-readouts PATH\vardek-baseline-readouts.exe]
+//                    [--starts N] [--moves N] [--keys N] [--snapshots N] [--cycles N] [--views N]
+//                    [--openings WxH,WxH...] [--stages startup,leak,pointer,keys,snapshot,view,size]
 // The openings are those the snapshot stage runs at, each on the desktop the driver runs in; a
 // larger one needs a larger desktop, and so a run of its own with --stages snapshot.
 #include <fcntl.h>
@@ -50,9 +52,9 @@ int wmain(int argc, wchar_t** argv)
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
 
     Programs programs;
-    int starts = 20, moves = 1000, keys = 100, snapshots = 20, cycles = 1000;
+    int starts = 20, moves = 1000, keys = 100, snapshots = 20, cycles = 1000, views = 20;
     std::vector<SIZE> openings = {{800, 600}, {1600, 900}};
-    std::vector<std::wstring> stages = {L"startup", L"leak", L"pointer", L"keys", L"snapshot", L"size"};
+    std::vector<std::wstring> stages = {L"startup", L"leak", L"pointer", L"keys", L"snapshot", L"view", L"size"};
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring option = argv[i];
         const std::wstring value = argv[i + 1];
@@ -60,6 +62,12 @@ int wmain(int argc, wchar_t** argv)
             programs.vardek = value;
         } else if (option == L"--baseline") {
             programs.baseline = value;
+        } else if (option == L"--baseline-manifest") {
+            programs.baselineManifest = value;
+        } else if (option == L"--baseline-readouts") {
+            programs.baselineReadouts = value;
+        } else if (option == L"--views") {
+            views = std::stoi(value);
         } else if (option == L"--starts") {
             starts = std::stoi(value);
         } else if (option == L"--moves") {
@@ -98,12 +106,11 @@ int wmain(int argc, wchar_t** argv)
         StartupStage(programs, starts);
     }
 
-    if (runs(L"leak") || runs(L"pointer") || runs(L"keys") || runs(L"snapshot")) {
+    if (runs(L"leak") || runs(L"pointer") || runs(L"keys") || runs(L"snapshot") || runs(L"view")) {
         Session session;
         if (!StartSession(session, programs)) {
             std::puts("the programs did not start: no further figures");
-            session.vardek.Kill();
-            session.baseline.Kill();
+            EndSession(session);
             return 1;
         }
         // The leak cycles first, so that they start from the counts and working set of a fresh start.
@@ -122,9 +129,11 @@ int wmain(int argc, wchar_t** argv)
                 SnapshotStage(session, opening, snapshots);
             }
         }
+        if (runs(L"view")) {
+            ViewStage(session, views);
+        }
         std::puts("");
-        session.vardek.Kill();
-        session.baseline.Kill();
+        EndSession(session);
     }
     if (runs(L"size")) {
         SizeStage(programs);

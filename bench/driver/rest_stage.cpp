@@ -1,6 +1,8 @@
 // Cost at rest and leaks: vardek's working set, its own live handle counts and (in the bench build)
-// its own live heap after start-up, through many snapshot/cancel cycles and many restore cycles, and
-// what each kind of cycle added; GetGuiResources is printed beside (Wine answers 0: not measured).
+// its own live heap after start-up, after the first snapshot, through many snapshot/cancel cycles and
+// many restore cycles, and what each kind of cycle added; GetGuiResources is printed beside (Wine
+// answers 0: not measured). From the first snapshot on the coordinate view lives as long as the
+// program, so the counts after any number of cycles should be those after the first snapshot.
 // A working set that grows while the program's heap and objects stay flat is growing in Wine or the
 // system, not in the program. And the size of vardek.exe with the DLLs it imports.
 #include <algorithm>
@@ -11,6 +13,7 @@
 #include "../../tests/e2e/support/desktop.h"
 #include "../../tests/e2e/support/ruler.h"
 #include "../common/pe_imports.h"
+#include "recall.h"
 #include "session.h"
 
 namespace vardek::bench {
@@ -76,6 +79,32 @@ bool SameCounts(const Counts& a, const Counts& b)
     return true;
 }
 
+bool SameHeap(const Counts& a, const Counts& b)
+{
+    return a.memory.heapBytes >= 0 && a.memory.heapBytes == b.memory.heapBytes &&
+           a.memory.heapBlocks == b.memory.heapBlocks;
+}
+
+// Every checkpoint's counts (or heap) against those after the first snapshot: PASS, or MISS with
+// the checkpoints that differ.
+void PrintSameAsFirst(const char* what, const Counts& first, const std::vector<std::pair<std::string, Counts>>& later,
+                      bool (*same)(const Counts&, const Counts&))
+{
+    int differ = 0;
+    std::string firstDiffering;
+    for (const auto& [when, counts] : later) {
+        if (!same(first, counts) && differ++ == 0) {
+            firstDiffering = when.substr(when.find_first_not_of(' '));
+        }
+    }
+    std::printf("%s after every checkpoint equal to those after the first snapshot: %s", what,
+                differ ? "MISS" : "PASS");
+    if (differ > 0) {
+        std::printf(" (%d of %zu differ, the first: %s)", differ, later.size(), firstDiffering.c_str());
+    }
+    std::printf("\n");
+}
+
 double Megabytes(SIZE_T bytes)
 {
     return static_cast<double>(bytes) / (1024.0 * 1024.0);
@@ -119,13 +148,27 @@ void LeakStage(Session& s, int cycles)
     PrintCounts("after start-up", start);
     const Counts before = Read(s);
     PrintCounts("before the cycles", before);
+    // The first snapshot, let finish: from here on the view lives, and the counts should stay.
+    int failures = 0;
+    PostClick(bar.copy);
+    failures += !WaitSnapshot(s);
+    const Counts firstSnapshot = Read(s);
+    PrintCounts("after the first snapshot", firstSnapshot);
+    PostClick(bar.cancel);
+    failures += !SpinUntil([&] { return HoleCut(s.ruler) && !CoordView(s); }, 10000);
+    std::vector<std::pair<std::string, Counts>> checkpoints;
+    auto checkpoint = [&](const std::string& when) {
+        checkpoints.emplace_back(when, Read(s));
+        PrintCounts(when, checkpoints.back().second);
+        return checkpoints.back().second;
+    };
+    checkpoint("  then back in the frame");
     // Where the memory stands part of the way through each kind of cycle: a steady climb and a
     // step once at the start tell different stories.
     const int checkEvery = std::max(cycles / 5, 1);
 
     // "取り消し" is clicked as soon as the coordinate view shows, as a quick hand would: it may land
     // while "写す" still runs. Then a few cycles that let each snapshot finish first, for comparison.
-    int failures = 0;
     auto cycle = [&](bool settle) {
         PostClick(bar.copy);
         failures += !WaitSnapshot(s);
@@ -138,17 +181,15 @@ void LeakStage(Session& s, int cycles)
     for (int i = 1; i <= cycles; ++i) {
         cycle(false);
         if (i % checkEvery == 0 && i < cycles) {
-            PrintCounts("  ... " + std::to_string(i) + " snapshot/cancel", Read(s));
+            checkpoint("  ... " + std::to_string(i) + " snapshot/cancel");
         }
     }
-    const Counts afterSnapshots = Read(s);
-    PrintCounts("after " + std::to_string(cycles) + " snapshot/cancel", afterSnapshots);
+    const Counts afterSnapshots = checkpoint("after " + std::to_string(cycles) + " snapshot/cancel");
     constexpr int kSettledCycles = 20;
     for (int i = 0; i < kSettledCycles && cycles > 0; ++i) {
         cycle(true);
     }
-    const Counts afterSettled = Read(s);
-    PrintCounts("after " + std::to_string(kSettledCycles) + " more, each settled", afterSettled);
+    const Counts afterSettled = checkpoint("after " + std::to_string(kSettledCycles) + " more, each settled");
 
     PostClick(bar.copy);
     WaitSnapshot(s);
@@ -158,26 +199,18 @@ void LeakStage(Session& s, int cycles)
     e2e::PlacePointer({p.x + 60, p.y + 60});
     e2e::Key(VK_SPACE);
     e2e::Settle(s.ruler);
-    const Counts beforeRestores = Read(s);
-    PrintCounts("a snapshot with an origin", beforeRestores);
+    const Counts beforeRestores = checkpoint("a snapshot with an origin");
+    const HWND view = CoordView(s);
+    const RECT place = view ? e2e::WindowRect(view) : RECT{};
     for (int i = 1; i <= cycles && IsWindowEnabled(bar.restore); ++i) {
-        const HWND view = CoordView(s);
-        PostClick(bar.restore);
-        failures += !SpinUntil(
-            [&] {
-                const HWND now = CoordView(s);
-                return now && now != view && !IsWindowEnabled(bar.redraw) && !HoleCut(s.ruler);
-            },
-            10000);
+        failures += TimeRecall(s, bar.restore, {place.left, place.top}, nullptr) < 0;
         if (i % checkEvery == 0 && i < cycles) {
-            PrintCounts("  ... " + std::to_string(i) + " restores", Read(s));
+            checkpoint("  ... " + std::to_string(i) + " restores");
         }
     }
-    const Counts afterRestoresShown = Read(s);
-    PrintCounts("after " + std::to_string(cycles) + " restores", afterRestoresShown);
+    const Counts afterRestoresShown = checkpoint("after " + std::to_string(cycles) + " restores");
     CancelToFrame(s);
-    const Counts afterRestores = Read(s);
-    PrintCounts("  then back in the frame", afterRestores);
+    const Counts afterRestores = checkpoint("  then back in the frame");
 
     std::printf("memory added by each kind of cycle:\n");
     PrintGrowth("start-up until the cycles", start.memory, before.memory);
@@ -189,11 +222,20 @@ void LeakStage(Session& s, int cycles)
     PrintGrowth("back to the frame", afterRestoresShown.memory, afterRestores.memory);
     PrintGrowth("all, from start-up to the end", start.memory, afterRestores.memory);
 
-    const bool steady = SameCounts(before, afterSnapshots) && SameCounts(before, afterRestores) &&
-                        SameCounts(start, before) && failures == 0;
+    std::printf("the counts they are held to, after the first snapshot:");
+    for (int kind = 0; kind < 7; ++kind) {
+        std::printf(" %d %s%s", firstSnapshot.live[kind], kKinds[kind], kind < 6 ? "," : "");
+    }
+    std::printf("; heap %.1f KB in %lld blocks\n", static_cast<double>(firstSnapshot.memory.heapBytes) / 1024.0,
+                firstSnapshot.memory.heapBlocks);
+    PrintSameAsFirst("live objects", firstSnapshot, checkpoints, SameCounts);
+    if (firstSnapshot.memory.heapBytes >= 0) {
+        PrintSameAsFirst("program heap (bytes and blocks)", firstSnapshot, checkpoints, SameHeap);
+    }
+    if (failures > 0) {
+        std::printf("cycles that did not complete: %d\n", failures);
+    }
     const double growth = Megabytes(afterRestores.memory.workingSet) - Megabytes(start.memory.workingSet);
-    std::printf("live objects back to their start-up values: %s%s\n", steady ? "PASS" : "MISS",
-                failures ? (" (" + std::to_string(failures) + " cycles did not complete)").c_str() : "");
     std::printf("working set growth %.2f MB (target < 1 MB): %s\n", growth,
                 start.memory.workingSet && afterRestores.memory.workingSet && growth < 1.0 ? "PASS" : "MISS");
     if (start.memory.heapBytes >= 0 && afterRestores.memory.heapBytes >= 0) {

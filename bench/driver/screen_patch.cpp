@@ -6,10 +6,22 @@
 
 namespace vardek::bench {
 
-ScreenPatch::ScreenPatch(HWND window, int inset)
+namespace {
+
+RECT Inset(HWND window, int inset)
 {
-    GetWindowRect(window, &rect_);
-    InflateRect(&rect_, -inset, -inset);
+    RECT r{};
+    GetWindowRect(window, &r);
+    InflateRect(&r, -inset, -inset);
+    return r;
+}
+
+}  // namespace
+
+ScreenPatch::ScreenPatch(HWND window, int inset) : ScreenPatch(Inset(window, inset)) {}
+
+ScreenPatch::ScreenPatch(const RECT& screen) : rect_(screen)
+{
     const LONG width = rect_.right - rect_.left;
     const LONG height = rect_.bottom - rect_.top;
     if (width <= 0 || height <= 0) {

@@ -14,6 +14,8 @@ class ScreenPatch {
 public:
     // Inside the window's outer rectangle, less an inset that keeps its frame out.
     ScreenPatch(HWND window, int inset);
+    // A rectangle of the screen, wherever windows stand.
+    explicit ScreenPatch(const RECT& screen);
     ScreenPatch(const ScreenPatch&) = delete;
     ScreenPatch& operator=(const ScreenPatch&) = delete;
     ScreenPatch(ScreenPatch&& other) noexcept;

@@ -26,6 +26,15 @@ bool StartSession(Session& s, const Programs& programs)
     if (!s.ruler || !s.baselineWindow) {
         return false;
     }
+    if (!programs.baselineReadouts.empty() && s.readoutsBaseline.Start(programs.baselineReadouts)) {
+        SpinUntil(
+            [&] {
+                s.readoutsWindow = VisibleWindowTitled(s.readoutsBaseline.Id(), kBaselineTitle);
+                s.readoutsView = VisibleWindowTitled(s.readoutsBaseline.Id(), kBaselineReadoutsTitle);
+                return s.readoutsWindow && s.readoutsView;
+            },
+            15000);
+    }
     // Cost at rest: once the start-up's own messages have run.
     e2e::Settle(s.ruler);
     e2e::Pause(500);
@@ -34,6 +43,13 @@ bool StartSession(Session& s, const Programs& programs)
     }
     s.startMemory = ReadMemory(s);
     return true;
+}
+
+void EndSession(Session& s)
+{
+    s.vardek.Kill();
+    s.baseline.Kill();
+    s.readoutsBaseline.Kill();
 }
 
 void PlaceRuler(Session& s, POINT corner, SIZE client)
@@ -50,6 +66,47 @@ void PlaceRuler(Session& s, POINT corner, SIZE client)
 HWND CoordView(Session& s)
 {
     return VisibleWindowTitled(s.vardek.Id(), e2e::kCoordViewTitle.c_str());
+}
+
+POINT PlaceView(Session& s, POINT corner)
+{
+    HWND view = CoordView(s);
+    if (!view) {
+        return corner;
+    }
+    SetWindowPos(view, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    e2e::Settle(view);
+    const RECT r = e2e::WindowRect(view);
+    return {r.left, r.top};
+}
+
+bool PlaceBesideRuler(Session& s, POINT& place)
+{
+    constexpr int kGap = 8;
+    HWND view = CoordView(s);
+    if (!view) {
+        return false;
+    }
+    const RECT ruler = e2e::WindowRect(s.ruler);
+    const RECT r = e2e::WindowRect(view);
+    const SIZE size = {r.right - r.left, r.bottom - r.top};
+    const SIZE screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (ruler.right + kGap + size.cx <= screen.cx && ruler.top + size.cy <= screen.cy) {
+        place = {ruler.right + kGap, ruler.top};
+    } else if (ruler.bottom + kGap + size.cy <= screen.cy && ruler.left + size.cx <= screen.cx) {
+        place = {ruler.left, ruler.bottom + kGap};
+    } else {
+        return false;
+    }
+    place = PlaceView(s, place);
+    return true;
+}
+
+bool TakeSnapshot(Session& s)
+{
+    PostClick(e2e::FindBar(s.ruler).copy);
+    const bool shown = SpinUntil([&] { return !HoleCut(s.ruler) && CoordView(s); }, 10000);
+    return e2e::Settle(s.ruler) && shown;
 }
 
 int LiveCount(Session& s, int kind)

@@ -1,9 +1,10 @@
 // Start-up: from process creation to the ruler window visible with its frame cut (its region set),
-// beside the baseline's time to its window visible. The two programs take turns, so drift in the
-// machine's load falls on both alike. Every start is watched throughout, not only timed: a ruler
-// seen on the screen before its region was set (an uncut flash) and a coordinate view seen at any
-// moment are counted, since a start-up that paints once shows neither. The time to each program's
-// first window, shown or not, splits the start-up into loading the process and making the windows.
+// beside the baselines' times to their window visible: the plain one, and the one with vardek.exe's
+// manifest (version 6 of the common controls, per-monitor DPI awareness), which loads what those
+// cost. The programs take turns, so drift in the machine's load falls on all alike. Every start is watched throughout,
+// not only timed: a ruler seen on the screen before its region was set (an uncut flash) and a coordinate view seen at
+// any moment are counted, since a start-up that paints once shows neither. The time to each program's first window,
+// shown or not, splits the start-up into loading the process and making the windows.
 #include <algorithm>
 #include <cstdio>
 
@@ -136,10 +137,14 @@ struct Times {
 
 void StartupStage(const Programs& programs, int repetitions)
 {
+    const bool withManifest = !programs.baselineManifest.empty();
     // The first starts load the programs' pages and Wine's DLLs into the cache: not counted.
     WatchStart(programs.vardek, true);
     WatchStart(programs.baseline, false);
-    Times vardek, baseline;
+    if (withManifest) {
+        WatchStart(programs.baselineManifest, false);
+    }
+    Times vardek, baseline, manifest;
     std::vector<double> gaps, viewLife, viewToReady;
     int uncut = 0, viewShown = 0, viewMade = 0;
     for (int i = 0; i < repetitions; ++i) {
@@ -147,6 +152,9 @@ void StartupStage(const Programs& programs, int repetitions)
         const Start b = WatchStart(programs.baseline, false);
         vardek.Add(v);
         baseline.Add(b);
+        if (withManifest) {
+            manifest.Add(WatchStart(programs.baselineManifest, false));
+        }
         gaps.push_back(v.longestGap);
         uncut += v.uncut;
         viewShown += v.viewShown;
@@ -158,15 +166,24 @@ void StartupStage(const Programs& programs, int repetitions)
             viewToReady.push_back(v.ready - v.viewFrom);
         }
     }
-    const int failures =
-        (repetitions - static_cast<int>(vardek.ready.size())) + (repetitions - static_cast<int>(baseline.ready.size()));
+    const int failures = (repetitions - static_cast<int>(vardek.ready.size())) +
+                         (repetitions - static_cast<int>(baseline.ready.size())) +
+                         (withManifest ? repetitions - static_cast<int>(manifest.ready.size()) : 0);
     const Summary base = Summarize(baseline.ready);
-    Row row{"start-up to the ruler cut", Summarize(vardek.ready), base, "median <= 1.3x base"};
-    row.met = failures == 0 && Ratio(row.vardek.median, base.median) <= 1.3;
-    PrintRow(row);
+    PrintRow({"start-up to the cut (vs plain)", Summarize(vardek.ready), base, "", true});
+    if (withManifest) {
+        const Summary floor = Summarize(manifest.ready);
+        Row row{"start-up to the cut (vs manifest)", Summarize(vardek.ready), floor, "median <= 1.15x base"};
+        row.met = failures == 0 && Ratio(row.vardek.median, floor.median) <= 1.15;
+        PrintRow(row);
+    }
     PrintRow({"  of which to the ruler visible", Summarize(vardek.visible), base, "", true});
     PrintRow(
         {"  of which to its first window", Summarize(vardek.firstWindow), Summarize(baseline.firstWindow), "", true});
+    if (withManifest) {
+        PrintRow({"  ... beside the manifest's first", Summarize(vardek.firstWindow), Summarize(manifest.firstWindow),
+                  "", true});
+    }
     std::printf("starts that showed the coordinate view: %d of %d (target 0): %s\n", viewShown, repetitions,
                 viewShown == 0 ? "PASS" : "MISS");
     std::printf("starts with the ruler on the screen before its region was set: %d of %d\n", uncut, repetitions);
