@@ -29,8 +29,7 @@ void CloseCoordView(platform::Toolkit& toolkit, Module1& module1)
     if (!toolkit.IsLoaded(FormId::Form2)) {
         return;
     }
-    // Off the screen first, so that the reset readouts are never drawn on it.
-    RememberViewPlace(toolkit, module1);
+    // Off the screen first, so that the reset readouts are never drawn on it; hiding keeps its place.
     toolkit.GetForm(FormId::Form2).Hide();
     ResetCoordView(toolkit, module1);
 }
