@@ -5,9 +5,17 @@
 #   VARDEK_EXE / VARDEK_E2E override the program and the driver (paths on this machine).
 #   Arguments go to the driver (--dpi-suite DPI, --hostile, --soak N --seed S: other runs than the
 #   main suite); VARDEK_E2E_LOG names the report, VARDEK_E2E_TIMEOUT the seconds allowed (300).
+#   VARDEK_DESK=two|three runs on a real desk of several monitors (scripts/desk-env.sh) with Wine
+#   straight on it, in a prefix of its own (scripts/desk.sh runs the suites there).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+desk="${VARDEK_DESK:-}"
+if [[ -n "$desk" ]]; then
+    # Never the Xvfb runs' prefix: its wineserver would hold windows on another X server.
+    export VARDEK_WINEPREFIX="${VARDEK_DESK_WINEPREFIX:-$root/build/wineprefix-desk}"
+fi
 source "$root/scripts/wine-env.sh"
+source "$root/scripts/desk-env.sh"
 
 exe="${VARDEK_EXE:-$root/build/mingw/src/program/vardek.exe}"
 driver="${VARDEK_E2E:-$root/build/mingw/tests/e2e/vardek-e2e.exe}"
@@ -29,32 +37,47 @@ watcher=""
 cleanup() {
     [[ -n "$watcher" ]] && kill "$watcher" 2>/dev/null || true
     vardek_stop
+    vardek_stop_desk
 }
 trap cleanup EXIT
 
-# The driver asks for a screenshot by creating request-NAME and waits until the file is gone.
+# The driver asks for a screenshot by creating request-NAME and waits until the file is gone; on a
+# desk, request-xrandr-NAME asks for a monitor change instead.
 watch_screenshots() {
     local request name
     while :; do
         for request in "$shots"/request-*; do
             [[ -e "$request" ]] || continue
             name="${request##*/request-}"
-            vardek_screenshot "$shots/$name.png" || echo "e2e: screenshot $name failed" >&2
+            if [[ "$name" == xrandr-* ]]; then
+                [[ -n "$desk" ]] && vardek_run_xrandr_request "$request"
+            else
+                vardek_screenshot "$shots/$name.png" || echo "e2e: screenshot $name failed" >&2
+            fi
             rm -f "$request"
         done
         sleep 0.1
     done
 }
 
-vardek_start_xvfb 9>&-
-vardek_wine_prefix 9>&-
+if [[ -n "$desk" ]]; then
+    vardek_start_desk "$desk" 9>&-
+    vardek_wine_prefix 9>&-
+    vardek_desk_prefix 9>&-
+else
+    vardek_start_xvfb 9>&-
+    vardek_wine_prefix 9>&-
+fi
 watch_screenshots 9>&- &
 watcher=$!
 
 # explorer /desktop runs the driver in a virtual desktop of the screen's size; the driver starts
 # vardek.exe itself, so both share that desktop. The driver's console output reaches this pipe.
+# On a desk there is no virtual desktop: Wine's windows are the X server's own, one per window.
 status=0
-timeout -k 10 "${VARDEK_E2E_TIMEOUT:-300}" wine explorer "/desktop=vardek-e2e,$VARDEK_SCREEN_SIZE" "$driver" \
+launch=(wine explorer "/desktop=vardek-e2e,$VARDEK_SCREEN_SIZE")
+[[ -n "$desk" ]] && launch=(wine)
+timeout -k 10 "${VARDEK_E2E_TIMEOUT:-300}" "${launch[@]}" "$driver" \
     --exe "$(vardek_winpath "$exe")" --shots "$(vardek_winpath "$shots")" "$@" 2>&1 9>&- | tee "$log" || status=$?
 
 summary="$(grep -aE '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n 1 || true)"

@@ -1,6 +1,7 @@
 // vardek-e2e: drives the real vardek.exe through real input on the desktop it shares with it.
 //   vardek-e2e.exe --exe PATH\vardek.exe [--shots FOLDER]
-//   With --dpi-suite DPI, --hostile or --soak N [--seed S] it runs those instead of the main suite.
+//   With --dpi-suite DPI, --hostile, --soak N [--seed S] or --desk two|three it runs those instead of
+//   the main suite.
 // Prints one line per check and ends with "N passed, N failed"; exits non-zero on any failure.
 #include <fcntl.h>
 #include <io.h>
@@ -33,6 +34,7 @@ int wmain(int argc, wchar_t** argv)
     bool hostile = false;
     int soakInputs = 0;
     unsigned soakSeed = kDefaultSoakSeed;
+    std::wstring desk;
     for (int i = 1; i < argc; ++i) {
         const std::wstring option = argv[i];
         const wchar_t* value = i + 1 < argc ? argv[i + 1] : L"";
@@ -48,6 +50,8 @@ int wmain(int argc, wchar_t** argv)
             dpi = _wtoi(value);
         } else if (option == L"--soak") {
             soakInputs = _wtoi(value);
+        } else if (option == L"--desk") {
+            desk = value;
         } else if (option == L"--seed") {
             soakSeed = static_cast<unsigned>(wcstoul(value, nullptr, 10));
         }
@@ -56,12 +60,14 @@ int wmain(int argc, wchar_t** argv)
     if (session.exePath.empty()) {
         std::fputs(
             "usage: vardek-e2e.exe --exe PATH\\vardek.exe [--shots FOLDER]\n"
-            "         [--dpi-suite DPI] [--hostile] [--soak N [--seed S]]\n",
+            "         [--dpi-suite DPI] [--hostile] [--soak N [--seed S]] [--desk two|three]\n",
             stderr);
         return 2;
     }
 
-    if (dpi > 0 || hostile || soakInputs > 0) {
+    if (!desk.empty()) {
+        e2e::DeskTests(session, desk);
+    } else if (dpi > 0 || hostile || soakInputs > 0) {
         // Each run starts a program of its own.
         if (hostile) {
             e2e::HostileTests(session);

@@ -102,11 +102,14 @@ void SnapshotTests(Session& s)
     GetClientRect(FindPicture(s.ruler), &area);
     OffsetRect(&area, origin.x, origin.y);
     const ScreenGrab grab(area);
+    // Where the view lies over the picture the screen shows the view: on a desk of real X windows
+    // Wine draws them in their order, as Windows does.
+    const RECT viewRect = WindowRect(CoordViewOf(s));
     int differing = 0;
     POINT firstDiffering{-1, -1};
     for (LONG y = area.top; y < area.bottom; ++y) {
         for (LONG x = area.left; x < area.right; ++x) {
-            if (grab.At({x, y}) != pattern.At({x, y})) {
+            if (!PtInRect(&viewRect, {x, y}) && grab.At({x, y}) != pattern.At({x, y})) {
                 if (differing++ == 0) {
                     firstDiffering = {x, y};
                 }

@@ -17,6 +17,11 @@ void SetScreenshotFolder(const std::wstring& folder)
     screenshotFolder = folder;
 }
 
+const std::wstring& ScreenshotFolder()
+{
+    return screenshotFolder;
+}
+
 bool RequestScreenshot(const std::wstring& name)
 {
     if (screenshotFolder.empty()) {

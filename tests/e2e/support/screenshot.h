@@ -9,6 +9,7 @@ namespace e2e {
 
 // The folder (a Windows path) where requests go; none means screenshots are skipped.
 void SetScreenshotFolder(const std::wstring& folder);
+const std::wstring& ScreenshotFolder();
 // Asks for <folder>/<name>.png; true once taken, false if skipped or the script did not answer in time.
 bool RequestScreenshot(const std::wstring& name);
 
