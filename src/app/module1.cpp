@@ -33,6 +33,22 @@ PixelPoint KeepOnScreen(const PixelRect& window, const platform::MonitorFit& fit
     return {x, y};
 }
 
+void KeepFormOnScreen(platform::Toolkit& toolkit, platform::FormId window)
+{
+    if (!toolkit.IsLoaded(window)) {
+        return;
+    }
+    platform::Form& form = toolkit.GetForm(window);
+    if (!form.Visible() || form.IsMinimized()) {
+        return;
+    }
+    const PixelRect now = form.WindowRect();
+    const platform::MonitorFit fit = toolkit.MonitorFor(now);
+    if (!fit.onMonitor) {
+        form.MoveTo(KeepOnScreen(now, fit));
+    }
+}
+
 void PlaceCoordView(platform::Toolkit& toolkit, const Module1& module1)
 {
     platform::Form& view = toolkit.GetForm(platform::FormId::Form2);

@@ -24,6 +24,10 @@ void HideIfLoaded(platform::Toolkit& toolkit, platform::FormId window);
 // otherwise the nearest point inside the nearest monitor's work area (a monitor unplugged).
 PixelPoint KeepOnScreen(const PixelRect& window, const platform::MonitorFit& fit);
 
+// After the monitors changed: a shown window that no monitor shows any more comes back onto the
+// nearest one, as Windows brings windows back when a monitor is unplugged. Minimised ones stay.
+void KeepFormOnScreen(platform::Toolkit& toolkit, platform::FormId window);
+
 // Moves the coordinate view to its remembered place, kept on screen.
 void PlaceCoordView(platform::Toolkit& toolkit, const Module1& module1);
 

@@ -12,6 +12,7 @@ void Form2::Bind(platform::Form& form)
     form.onActivate = [this] { Form_Activate(); };
     form.onUnload = [this] { Form_Unload(); };
     form.onClose = [this] { Form_QueryClose(); };
+    form.onDisplayChange = [this] { KeepFormOnScreen(toolkit_, FormId::Form2); };
     for (ControlName label : kCollectableNames) {
         form.Get(label).onClick = [this, label] { ValueLabel_Click(label); };
     }

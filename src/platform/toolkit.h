@@ -10,6 +10,8 @@
 // - onClose runs when the user asks to close a form (its close box, Alt+F4, the system menu). A form
 //   that does not bind it is unloaded instead.
 // - onResize is queued whenever a form's size changes, it is minimised or restored, or first shown.
+// - onDisplayChange is queued to every form when the monitors change; the window system does not
+//   move the forms, so a form may then lie where no monitor shows it.
 // - onActivate is queued when a form becomes the active window and the window active before was
 //   the other form of this program, or when a form instance is activated for the first time.
 // - Key preview: a form whose definition asks for it sees each key down (plain and with Alt) in
@@ -155,6 +157,8 @@ public:
     std::function<void()> onClose;
     std::function<void()> onActivate;
     std::function<void()> onResize;
+    // Queued when the monitors change: one plugged in or out, moved, or given another mode.
+    std::function<void()> onDisplayChange;
     std::function<void(const KeyEvent&)> onKeyDown;  // key preview
 };
 

@@ -15,6 +15,7 @@ void Form1::Bind(platform::Form& form)
     form.onKeyDown = [this](const KeyEvent& key) { Form_KeyDown(key); };
     form.onUnload = [this] { Form_Unload(); };
     form.onResize = [this] { Form_Resize(); };
+    form.onDisplayChange = [this] { KeepFormOnScreen(toolkit_, platform::FormId::Form1); };
     form.Get("Command1").onClick = [this] { Command1_Click(); };
     form.Get("Command2").onClick = [this] { Command2_Click(); };
     form.Get("Command3").onClick = [this] { Command3_Click(); };

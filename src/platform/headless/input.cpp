@@ -225,6 +225,19 @@ void World::Minimize(FormId id)
     ResizeClient(id, form.ClientSizeWhenRestored());
 }
 
+void World::ReplaceMonitors(std::vector<Monitor> monitors)
+{
+    config_.monitors = std::move(monitors);
+    for (const FormId id : {FormId::Form1, FormId::Form2}) {
+        Post([this, id] {
+            if (HeadlessForm* form = Loaded(id); form != nullptr) {
+                runSlot_(form->onDisplayChange);
+            }
+        });
+    }
+    Pump();
+}
+
 void World::Restore(FormId id)
 {
     HeadlessForm& form = Window(id);

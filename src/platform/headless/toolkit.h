@@ -99,8 +99,10 @@ public:
     void Restore(FormId id);
     void CloseBox(FormId id);
     void ActivateByUser(FormId id);
-    // Monitors plugged in or out while the program runs.
-    void ReplaceMonitors(std::vector<Monitor> monitors) { config_.monitors = std::move(monitors); }
+    // Monitors plugged in or out, moved or given another mode while the program runs: as on the real
+    // desk, every window stays where it was (even where no monitor shows it now) and each loaded form
+    // is told of the change, then the queue runs.
+    void ReplaceMonitors(std::vector<Monitor> monitors);
     void ActivateOtherProgram();
     // Runs once at the start of a Yield() that a handler calls, before it drains the queue:
     // the way to make something happen in the middle of a handler. skip: how many of the

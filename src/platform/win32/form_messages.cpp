@@ -200,6 +200,13 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         case kMsgQueuedActivate:
             toolkit_.RunSlot()(onActivate);
             return 0;
+        case WM_DISPLAYCHANGE:
+            // Sent, possibly inside a move; the handler moves windows, so it runs from the queue.
+            ::PostMessageW(window, kMsgQueuedDisplayChange, 0, 0);
+            break;
+        case kMsgQueuedDisplayChange:
+            toolkit_.RunSlot()(onDisplayChange);
+            return 0;
         case kMsgLiveHandleCount:
             return LiveHandleCount(static_cast<int>(wParam));
         case kMsgLiveHeap:

@@ -6,10 +6,11 @@
 
 namespace vardek::platform::win32 {
 
-// Posted by a form to itself, so that onResize and onActivate run from the message pump
-// instead of inside WM_SIZE or WM_ACTIVATE.
+// Posted by a form to itself, so that onResize, onActivate and onDisplayChange run from the message
+// pump instead of inside WM_SIZE, WM_ACTIVATE or WM_DISPLAYCHANGE.
 inline constexpr UINT kMsgQueuedResize = WM_APP + 1;
 inline constexpr UINT kMsgQueuedActivate = WM_APP + 2;
+inline constexpr UINT kMsgQueuedDisplayChange = WM_APP + 3;
 
 // Sent to either form window: wParam is a handle kind (0 windows, 1 device contexts, 2 bitmaps,
 // 3 brushes, 4 pens, 5 fonts, 6 regions); the result is how many of that kind the program holds,
