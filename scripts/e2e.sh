@@ -6,7 +6,7 @@
 #   Arguments go to the driver (--dpi-suite DPI, --hostile, --soak N --seed S: other runs than the
 #   main suite); VARDEK_E2E_LOG names the report, VARDEK_E2E_TIMEOUT the seconds allowed (300).
 #   VARDEK_DESK=two|three runs on a real desk of several monitors (scripts/desk-env.sh) with Wine
-#   straight on it, in a prefix of its own (scripts/desk.sh runs the suites there).
+#   straight on it, in a prefix of its own (scripts/desk.sh runs both suites there).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 desk="${VARDEK_DESK:-}"

@@ -8,6 +8,8 @@ packages=(
     g++-mingw-w64-x86-64                         # cross build of vardek.exe and the e2e driver
     wine wine64 xvfb xauth imagemagick           # running them on a virtual screen, screenshots
     fonts-noto-cjk                               # Japanese captions under Wine
+    xserver-xorg-core xserver-xorg-video-dummy   # desks of several monitors (scripts/desk.sh)
+    x11-xserver-utils                            # xrandr, which lays those monitors out
     clang-format clang-tidy                      # formatting and static analysis (scripts/tidy.sh)
     zip unzip                                    # the release package and its check (scripts/package.sh)
 )

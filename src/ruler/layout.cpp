@@ -62,6 +62,8 @@ void Form1::RestoreAfterPause()
     state_.RestorePending = 0;
     const bool afterFailedLayout = pendingAfterFailedLayout_;
     pendingAfterFailedLayout_ = false;
+    // A monitor unplugged while minimised must not leave the ruler where nothing shows it.
+    KeepFormOnScreen(toolkit_, FormId::Form1);
     toolkit_.GetForm(FormId::Form2).Show();
     PlaceCoordView(toolkit_, module1_);
     // A snapshot on show is a measurement in progress even before the pointer has written the

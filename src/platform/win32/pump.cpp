@@ -46,7 +46,8 @@ void Win32Toolkit::Yield()
         if (!deep) {
             return ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE;
         }
-        return ::PeekMessageW(&message, nullptr, kMsgQueuedResize, kMsgQueuedDisplayChange, PM_REMOVE | PM_QS_POSTMESSAGE) ||
+        return ::PeekMessageW(&message, nullptr, kMsgQueuedResize, kMsgQueuedDisplayChange,
+                              PM_REMOVE | PM_QS_POSTMESSAGE) ||
                ::PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE);
     };
     while (next()) {
