@@ -176,6 +176,7 @@ void ScriptedMeasurement(Session& s, const char* when)
     // A late echo of the placing move from the X server would undo the arrow's step: let it come first.
     Settle(s.ruler);
     Key(VK_RIGHT, true);
+    CHECK(PointerReaches({o.x + 91, o.y + 70}), "the right arrow moves the pointer one pixel %s", when);
     ExpectReadout(s, "X1", L"51");
     ExpectReadout(s, "GX", Number(o.x + 91));
     const POINT sample{o.x + 200, o.y + 20};
