@@ -301,11 +301,10 @@ bool PointerReaches(POINT expected, DWORD timeoutMs)
     if (!WaitUntil([&] { return CursorNow() == expected; }, timeoutMs)) {
         return false;
     }
-    // Wine warps the X pointer under a grab of its desktop window, whose thread then turns the grab's
-    // crossing event into a pointer move to where the pointer was before. When that move comes after the
-    // warp's own, Wine records the pointer one step back while the X pointer stays, and tells the program
-    // so; GetCursorPos reads the X pointer once the last move is 100 ms old. Setting the pointer where it
-    // already is makes Wine's record agree again and tells the program where the pointer really is.
+    // The program's own move has the same stale crossing event as PlacePointer's (Wine warps under a grab
+    // of its desktop window). When it comes last, Wine records the pointer one step back while the X
+    // pointer stays, and tells the program so; GetCursorPos reads the X pointer once the last move is
+    // 100 ms old. Setting the pointer where it already is makes Wine's record and the program agree again.
     SetCursorPos(expected.x, expected.y);
     return true;
 }
