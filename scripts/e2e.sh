@@ -42,7 +42,7 @@ cleanup() {
 trap cleanup EXIT
 
 # The driver asks for a screenshot by creating request-NAME and waits until the file is gone; on a
-# desk, request-xrandr-NAME asks for a monitor change instead.
+# desk, request-xrandr-NAME asks for a monitor change instead, and the screenshot is desk-DESK-NAME.png.
 watch_screenshots() {
     local request name
     while :; do
@@ -52,6 +52,8 @@ watch_screenshots() {
             if [[ "$name" == xrandr-* ]]; then
                 [[ -n "$desk" ]] && vardek_run_xrandr_request "$request"
             else
+                # A desk's screenshots stand beside the one-monitor run's, not over them.
+                [[ -n "$desk" ]] && name="desk-$desk-$name"
                 vardek_screenshot "$shots/$name.png" || echo "e2e: screenshot $name failed" >&2
             fi
             rm -f "$request"

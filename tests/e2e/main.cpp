@@ -65,10 +65,12 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
 
-    if (!desk.empty()) {
-        e2e::DeskTests(session, desk);
-    } else if (dpi > 0 || hostile || soakInputs > 0) {
+    if (!desk.empty() || dpi > 0 || hostile || soakInputs > 0) {
         // Each run starts a program of its own.
+        if (!desk.empty()) {
+            e2e::DeskTests(session, desk);
+            session.process.Kill();
+        }
         if (hostile) {
             e2e::HostileTests(session);
         }

@@ -200,8 +200,14 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         case kMsgQueuedActivate:
             toolkit_.RunSlot()(onActivate);
             return 0;
+        case WM_SETTINGCHANGE:
+            if (wParam != SPI_SETWORKAREA) {
+                break;
+            }
+            [[fallthrough]];
         case WM_DISPLAYCHANGE:
-            // Sent, possibly inside a move; the handler moves windows, so it runs from the queue.
+            // Sent, possibly inside a move; the handler moves windows, so it runs from the queue. A work
+            // area that changed (a monitor gone, the taskbar moved) may leave a form where none shows it.
             ::PostMessageW(window, kMsgQueuedDisplayChange, 0, 0);
             break;
         case kMsgQueuedDisplayChange:

@@ -110,7 +110,7 @@ void UnplugTests(Session& s, RECT client, const char* plugBack, int monitors)
     Settle(s.ruler);
     Pause(300);
     CheckEqual("the snapshot's pixels came along with the ruler", PixelAt({moved.x + 100, moved.y + 50}), at);
-    RequestScreenshot(L"desk-unplugged");
+    RequestScreenshot(L"unplugged");
 
     CHECK(ChangeMonitors("plug", plugBack, monitors), "the monitor is plugged back in");
     Settle(s.ruler);
@@ -165,6 +165,7 @@ void DeskTests(Session& s, const std::wstring& desk)
         MeasureAt(s, ClientAt(-1263, 300), "wholly on the secondary monitor");
         BeginGroup("desk: across the seam");
         MeasureAt(s, ClientAt(-150, 300), "across the seam");
+        RequestScreenshot(L"seam");
         UnplugTests(s, ClientAt(-900, 200),
                     "--output DUMMY1 --mode 1280x1024 --pos 0x0 --output DUMMY0 --mode 1280x1024 --pos 1280x0", 2);
         ModeChangeTests(s, ClientAt(-600, 200), "--output DUMMY0 --mode 1280x1024 --pos 1280x0", 2);

@@ -12,6 +12,7 @@
 #include "check.h"
 #include "health.h"
 #include "modes.h"
+#include "monitor_change.h"
 #include "ruler.h"
 #include "scripted_measurement.h"
 
@@ -77,6 +78,13 @@ public:
 private:
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    // One of the desk's monitors; with only one, no draw, so that a seed's run is as it was.
+    RECT SomeMonitor()
+    {
+        const std::vector<RECT> monitors = Monitors();
+        return monitors.size() == 1 ? monitors[0]
+                                    : monitors[static_cast<std::size_t>(Below(static_cast<int>(monitors.size())))];
+    }
 
     POINT Inside(const RECT& r) { return {Between(r.left, r.right - 1), Between(r.top, r.bottom - 1)}; }
 
@@ -97,7 +105,7 @@ private:
     std::optional<POINT> Anywhere()
     {
         for (int attempt = 0; attempt < 50; ++attempt) {
-            const POINT p{Between(0, GetSystemMetrics(SM_CXSCREEN) - 1), Between(0, GetSystemMetrics(SM_CYSCREEN) - 1)};
+            const POINT p = Inside(SomeMonitor());
             if (InClientOrElsewhere(p)) {
                 return p;
             }
@@ -199,10 +207,12 @@ private:
 
     std::string Resize()
     {
-        const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+        const RECT monitor = SomeMonitor();
+        const int screenWidth = monitor.right - monitor.left;
+        const int screenHeight = monitor.bottom - monitor.top;
         RECT r{};
-        switch (Below(5)) {
+        const int kind = Below(5);
+        switch (kind) {
             case 0:  // down to nothing, anywhere
                 r.left = Between(-100, screenWidth - 50);
                 r.top = Between(-50, screenHeight - 50);
@@ -224,6 +234,9 @@ private:
                 r.right = r.left + Between(120, 700);
                 r.bottom = r.top + Between(40, 600);
                 break;
+        }
+        if (kind != 2) {
+            OffsetRect(&r, monitor.left, monitor.top);
         }
         SetWindowPos(s_.ruler, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);

@@ -34,9 +34,12 @@ RECT Intersection(const RECT& a, const RECT& b)
     return r;
 }
 
+// The whole virtual screen: on a desk of several monitors a label may stand at negative coordinates.
 RECT ScreenRect()
 {
-    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
 RECT ClientOnScreen(HWND window)

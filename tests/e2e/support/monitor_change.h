@@ -12,7 +12,8 @@ namespace e2e {
 std::vector<RECT> Monitors();
 // True if some part of the rectangle is on a monitor.
 bool OnSomeMonitor(const RECT& r);
-// Asks for `xrandr ARGS` and waits until Wine reports `monitorsAfter` monitors; false if it did not.
+// Asks for `xrandr ARGS` and waits until Wine reports `monitorsAfter` monitors laid out anew, then
+// until the window system tells the windows, or tells them itself; false if the change never came.
 bool ChangeMonitors(const std::string& name, const std::string& args, int monitorsAfter);
 
 }  // namespace e2e
