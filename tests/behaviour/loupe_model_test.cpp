@@ -61,8 +61,8 @@ TEST(LoupeModel, Image_ExactBlocksHatchPastTheEdgeAndOutlinedCentre)
                     const std::int32_t pixel = image[static_cast<std::size_t>(y) * side + x];
                     const bool inOutline = outlined.Contains({x, y}) && !centre.Contains({x, y});
                     if (inOutline) {
-                        const int ring = std::max({centre.left - x, x - (centre.right - 1), centre.top - y,
-                                                   y - (centre.bottom - 1)});
+                        const int ring = std::max(
+                            {centre.left - x, x - (centre.right - 1), centre.top - y, y - (centre.bottom - 1)});
                         EXPECT_EQ(pixel, ring == 1 ? kOutlineInner : kOutlineOuter) << x << "," << y;
                         continue;
                     }
@@ -134,9 +134,9 @@ TEST(LoupeModel, Place_BesideThePointerOffTheSquareFlippedAtEdgesAndOnTheWorkAre
         bool below;
     };
     const Case cases[] = {
-        {{640, 512}, main, true, false},   {{1279, 512}, main, false, false}, {{640, 0}, main, true, true},
-        {{1279, 0}, main, false, true},    {{0, 1023}, main, true, false},    {{-1, 500}, left, false, false},
-        {{-1280, 0}, left, true, true},    {{1000, -1}, above, false, false}, {{10, -768}, above, true, true},
+        {{640, 512}, main, true, false},    {{1279, 512}, main, false, false}, {{640, 0}, main, true, true},
+        {{1279, 0}, main, false, true},     {{0, 1023}, main, true, false},    {{-1, 500}, left, false, false},
+        {{-1280, 0}, left, true, true},     {{1000, -1}, above, false, false}, {{10, -768}, above, true, true},
         {{1279, 1023}, main, false, false},
     };
     for (const Case& c : cases) {
@@ -165,10 +165,18 @@ TEST(LoupeModel, Captions_PositionColourAndDistance)
         std::int64_t height;
         const char* text;
     } distances[] = {
-        {false, 0, 0, "距離 -"},           {false, 30, 40, "距離 -"},           {true, 0, 0, "距離 0.0"},
-        {true, 30, 40, "距離 50.0"},       {true, -30, 40, "距離 50.0"},        {true, 1217, 1251, "距離 1745.3"},
-        {true, -1217, -1251, "距離 1745.3"}, {true, 1, 0, "距離 1.0"},          {true, 0, -7, "距離 7.0"},
-        {true, 60, 60, "距離 84.9"},       {true, -32768, -32768, "距離 46341.0"}, {true, 32767, -32768, "距離 46340.2"},
+        {false, 0, 0, "距離 -"},
+        {false, 30, 40, "距離 -"},
+        {true, 0, 0, "距離 0.0"},
+        {true, 30, 40, "距離 50.0"},
+        {true, -30, 40, "距離 50.0"},
+        {true, 1217, 1251, "距離 1745.3"},
+        {true, -1217, -1251, "距離 1745.3"},
+        {true, 1, 0, "距離 1.0"},
+        {true, 0, -7, "距離 7.0"},
+        {true, 60, 60, "距離 84.9"},
+        {true, -32768, -32768, "距離 46341.0"},
+        {true, 32767, -32768, "距離 46340.2"},
     };
     for (const auto& d : distances) {
         EXPECT_EQ(LoupeDistanceCaption(d.fixed, d.width, d.height), d.text) << d.width << "," << d.height;

@@ -180,7 +180,8 @@ TEST_F(LoupeTest, Capture_WithTheLoupeOn_CopiesNoneOfIt)
     Key(kZ);
     PointAt(60, 150);
     ASSERT_TRUE(Shown());
-    ASSERT_TRUE(Loupe().WindowRect().Intersects(world->Window(FormId::Form1).Picture("Picture1").DrawingAreaOnScreen()));
+    ASSERT_TRUE(
+        Loupe().WindowRect().Intersects(world->Window(FormId::Form1).Picture("Picture1").DrawingAreaOnScreen()));
     std::vector<std::int32_t> before;
     const PixelSize size = world->Window(FormId::Form1).Picture("Picture1").ImageSize();
     for (int y = 0; y < size.height; ++y) {
