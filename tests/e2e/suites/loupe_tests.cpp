@@ -63,7 +63,7 @@ RECT VisiblePicture(HWND ruler)
 std::wstring Caption(HWND loupe, const std::wstring& head)
 {
     for (HWND child : Children(loupe)) {
-        const std::wstring text = TextOf(child);
+        std::wstring text = TextOf(child);
         if (_wcsicmp(ClassOf(child).c_str(), L"Static") == 0 && text.compare(0, head.size(), head) == 0) {
             return text;
         }
