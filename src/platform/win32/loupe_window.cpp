@@ -8,7 +8,10 @@ namespace vardek::platform::win32 {
 
 namespace {
 
-constexpr DWORD kLoupeExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+// Layered and transparent, so that the desktop's hit testing passes it by: a pointer that lands on
+// the loupe still moves over the picture, which then moves the loupe away. HTTRANSPARENT alone is not
+// honoured by every desktop.
+constexpr DWORD kLoupeExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
 
 }  // namespace
 
@@ -62,6 +65,8 @@ void Win32Loupe::Create()
     if (!window) {
         throw std::runtime_error("cannot create the loupe window");
     }
+    // Wholly opaque: the layered style is there for the hit testing only.
+    ::SetLayeredWindowAttributes(window, 0, 255, LWA_ALPHA);
     window_ = Window(window);
 }
 

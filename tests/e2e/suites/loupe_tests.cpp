@@ -320,9 +320,14 @@ void MeasureWithLoupe(Session& s, const std::wstring& shotPrefix)
     ExpectReadout(s, "GX", Number(stepped.x));
     LoupeAt(s, stepped, "after the right arrow");
     CheckEqual("the loupe moves with the arrow's step", WindowRect(LoupeOf(s)).left, before.left + 1);
-    const LONG edge = pattern.NextEdgeRight(stepped.x);
+    // Off the second point's guides, which would hide the pattern's colour edges along them.
+    const POINT start{stepped.x + 20, stepped.y + 10};
+    PlacePointer(start);
+    LoupeAt(s, start, "before the Shift edge jump");
+    Settle(s.ruler);
+    const LONG edge = pattern.NextEdgeRight(start.x);
     KeyChord(VK_SHIFT, VK_RIGHT, true);
-    const POINT jumped{edge, stepped.y};
+    const POINT jumped{edge, start.y};
     ExpectReadout(s, "GX", Number(edge));
     if (LoupeAt(s, jumped, "after the Shift edge jump")) {
         CheckLoupe(s, jumped, "after the Shift edge jump");
