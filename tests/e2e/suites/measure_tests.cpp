@@ -185,11 +185,11 @@ void ReadoutTests(Session& s)
 
     const POINT before = CursorNow();
     Key(VK_RIGHT, true);
-    WaitUntil([&] { return CursorNow().x == before.x + 1; }, 2000);
+    PointerReaches({before.x + 1, before.y});
     CheckEqual("the right arrow moves the real pointer one pixel", CursorNow(), POINT{before.x + 1, before.y});
     ExpectReadout(s, "GX", Number(before.x + 1));
     Key(VK_UP, true);
-    WaitUntil([&] { return CursorNow().y == before.y - 1; }, 2000);
+    PointerReaches({before.x + 1, before.y - 1});
     CheckEqual("the up arrow moves it one pixel up", CursorNow(), POINT{before.x + 1, before.y - 1});
 
     const POINT start = At(o, 200, 50);
@@ -197,7 +197,7 @@ void ReadoutTests(Session& s)
     ExpectReadout(s, "GX", Number(start.x));
     const LONG edge = pattern.NextEdgeRight(start.x);
     KeyChord(VK_SHIFT, VK_RIGHT, true);
-    WaitUntil([&] { return CursorNow().x == edge; }, 2000);
+    PointerReaches({edge, start.y});
     CheckEqual(Format("Shift with the right arrow lands on the colour edge %ld pixels on", edge - start.x), CursorNow(),
                POINT{edge, start.y});
     ExpectReadout(s, "GX", Number(edge));

@@ -173,9 +173,10 @@ void ScriptedMeasurement(Session& s, const char* when)
     PlacePointer({o.x + 90, o.y + 70});
     ExpectReadout(s, "X1", L"50");
     ExpectReadout(s, "Y1", L"40");
-    // A late echo of the placing move from the X server would undo the arrow's step: let it come first.
+    // The program must have taken the placing move before the arrow steps from it.
     Settle(s.ruler);
     Key(VK_RIGHT, true);
+    CHECK(PointerReaches({o.x + 91, o.y + 70}), "the right arrow moves the pointer one pixel %s", when);
     ExpectReadout(s, "X1", L"51");
     ExpectReadout(s, "GX", Number(o.x + 91));
     const POINT sample{o.x + 200, o.y + 20};

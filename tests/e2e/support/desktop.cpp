@@ -275,7 +275,7 @@ bool PlacePointer(POINT screen)
     // Under Wine the X server echoes pointer moves back late, and a stale echo can move the pointer
     // again after SetCursorPos: place it until it reads back right twice in a row.
     int steadyReads = 0;
-    return WaitUntil(
+    const bool placed = WaitUntil(
         [&] {
             POINT at{};
             GetCursorPos(&at);
@@ -287,6 +287,26 @@ bool PlacePointer(POINT screen)
             return false;
         },
         3000);
+    // Each move also sends Wine's desktop window a crossing event, which it turns into a pointer move to
+    // where the pointer then was. Its thread reads them when it next pumps, which under load can be after
+    // the program has moved the pointer on (an arrow step), and the stale move would undo that. A round trip
+    // makes it read them now.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(GetDesktopWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
+    return placed;
+}
+
+bool PointerReaches(POINT expected, DWORD timeoutMs)
+{
+    if (!WaitUntil([&] { return CursorNow() == expected; }, timeoutMs)) {
+        return false;
+    }
+    // The program's own move has the same stale crossing event as PlacePointer's (Wine warps under a grab
+    // of its desktop window). When it comes last, Wine records the pointer one step back while the X
+    // pointer stays, and tells the program so; GetCursorPos reads the X pointer once the last move is
+    // 100 ms old. Setting the pointer where it already is makes Wine's record and the program agree again.
+    SetCursorPos(expected.x, expected.y);
+    return true;
 }
 
 bool Click(POINT screen)

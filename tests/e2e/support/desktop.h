@@ -83,6 +83,9 @@ void Key(WORD vk, bool extended = false);
 // A key pressed while a modifier (VK_SHIFT, VK_CONTROL, VK_MENU) is held.
 void KeyChord(WORD modifier, WORD vk, bool extended);
 POINT CursorNow();
+// Waits until the pointer that the program moved (an arrow step, an edge jump) reads `expected`; false if
+// it never got there. Then brings Wine's own record of the pointer back in line with the X pointer.
+bool PointerReaches(POINT expected, DWORD timeoutMs = 2000);
 // Brings the window to the foreground; true if it got there.
 bool Activate(HWND window);
 
