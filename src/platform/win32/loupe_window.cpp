@@ -123,9 +123,9 @@ void Win32Loupe::Show(const LoupeFrame& frame)
     ::SetWindowPos(window, HWND_TOPMOST, frame.window.left, frame.window.top, frame.window.Width(),
                    frame.window.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
     const RECT image{image_.left, image_.top, image_.right, image_.bottom};
-    ::InvalidateRect(window, &image, FALSE);
-    // On the screen in the same pass as the readouts, not when the queue next runs dry.
-    ::UpdateWindow(window);
+    // On the screen in the same pass as the readouts, not when the queue next runs dry: the captions
+    // too, which UpdateWindow alone would leave for later.
+    ::RedrawWindow(window, &image, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     ::GdiFlush();
 }
 
