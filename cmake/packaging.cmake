@@ -17,6 +17,7 @@ install(FILES
   ${VARDEK_SCREENSHOTS}/startup.png
   ${VARDEK_SCREENSHOTS}/measurement.png
   ${VARDEK_SCREENSHOTS}/collection.png
+  ${VARDEK_SCREENSHOTS}/loupe.png
   DESTINATION screenshots OPTIONAL)
 
 set(CPACK_GENERATOR ZIP)

@@ -13,7 +13,7 @@ fail() {
 }
 
 [[ -f "$tree/CMakeCache.txt" ]] || fail "no configured tree $tree (run scripts/build.sh)"
-for shot in startup measurement collection; do
+for shot in startup measurement collection loupe; do
     [[ -s "$shots/$shot.png" ]] || fail "missing $shots/$shot.png (run scripts/e2e.sh first)"
 done
 
@@ -25,7 +25,7 @@ rm -f "$zip"
 cmake --build "$tree" -j2 --target vardek
 # The screenshots must show this very program, not an older build.
 exe="$tree/src/program/vardek.exe"
-for shot in startup measurement collection; do
+for shot in startup measurement collection loupe; do
     [[ "$shots/$shot.png" -nt "$exe" ]] || fail "$shots/$shot.png is older than $exe (run scripts/e2e.sh first)"
 done
 cmake --build "$tree" -j2 --target package
@@ -33,7 +33,7 @@ cmake --build "$tree" -j2 --target package
 
 expected=(
     vardek.exe vardek-help.html README.en.md README.ja.md LICENSE.txt
-    screenshots/startup.png screenshots/measurement.png screenshots/collection.png
+    screenshots/startup.png screenshots/measurement.png screenshots/collection.png screenshots/loupe.png
 )
 listing="$(unzip -Z1 "$zip")"
 missing=0

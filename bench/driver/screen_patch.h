@@ -23,6 +23,9 @@ public:
     ~ScreenPatch();
 
     bool Valid() const { return bits_ != nullptr; }
+    // The same size of rectangle, elsewhere: for a window that moves.
+    void MoveTo(POINT topLeft) { OffsetRect(&rect_, topLeft.x - rect_.left, topLeft.y - rect_.top); }
+    POINT TopLeft() const { return {rect_.left, rect_.top}; }
     // The pixels now on the screen.
     std::vector<std::uint32_t> Read() const;
     // Whether the screen now shows something else than before.

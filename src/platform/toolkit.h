@@ -26,6 +26,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/units.h"
 #include "windows/control_name.h"
@@ -162,6 +163,29 @@ public:
     std::function<void(const KeyEvent&)> onKeyDown;  // key preview
 };
 
+// What the loupe window shows: a picture of whole pixels and caption lines under it, at a place
+// on the screen. Rectangles inside the window are relative to its outer top-left corner.
+struct LoupeFrame {
+    PixelRect window;  // on the screen
+    PixelRect image;
+    std::vector<std::int32_t> pixels;  // 0x00BBGGRR, rows top first, image-sized
+    std::vector<PixelRect> captionRects;
+    std::vector<std::string> captions;  // UTF-8, one per caption rectangle
+    int fontPixels = 0;                 // the captions' character height
+};
+
+// A small topmost tool window that never takes the activation or the keyboard focus, and lets
+// pointer input through to what lies under it. Its captions are real labels.
+class LoupeWindow {
+public:
+    virtual ~LoupeWindow() = default;
+    // Shows the frame at its place above every other window, without activating it.
+    virtual void Show(const LoupeFrame& frame) = 0;
+    virtual void Hide() = 0;
+    virtual bool Visible() const = 0;
+    virtual PixelRect WindowRect() const = 0;
+};
+
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
@@ -194,6 +218,9 @@ public:
 
     // Puts plain text on the clipboard; false when the clipboard could not be had.
     virtual bool SetClipboardText(std::string_view text) = 0;
+
+    // The one loupe window, made on first use and hidden until shown.
+    virtual LoupeWindow& Loupe() = 0;
 };
 
 }  // namespace vardek::platform

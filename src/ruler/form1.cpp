@@ -47,12 +47,15 @@ void Form1::Form_Activate()
 
 void Form1::Form_KeyDown(const KeyEvent& key)
 {
-    // The modifiers are not looked at: Shift+F1 opens the help and Ctrl+G takes a snapshot too.
+    // The modifiers are not looked at: Shift+F1 opens the help, Ctrl+G takes a snapshot, Ctrl+Z the loupe.
     if (key.keyCode == keys::kF1) {
         toolkit_.OpenHelp();
     }
     if (key.keyCode == keys::kG) {
         Command1_Click();
+    }
+    if (key.keyCode == keys::kZ) {
+        ToggleLoupe();
     }
 }
 

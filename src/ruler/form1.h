@@ -73,6 +73,12 @@ public:
     void Picture1_KeyDown(const platform::KeyEvent& key);        // space, B, arrows, N, V, C, H
     void SplitColor(std::int32_t colour);
 
+    // The loupe beside the pointer, Z to switch it on and off.
+    void ToggleLoupe();
+    void UpdateLoupe();  // shows it for the pointer as the readouts have it, or hides it
+    void HideLoupe();
+    bool LoupeOn() const { return loupeOn_; }
+
 private:
     platform::Form& Self() { return toolkit_.GetForm(platform::FormId::Form1); }
     platform::PictureBox& Picture1() { return Self().Picture("Picture1"); }
@@ -101,6 +107,8 @@ private:
     bool pendingAfterFailedLayout_ = false;
     // The see-through hole is cut: no snapshot is on show.
     bool frameCut_ = false;
+    // Z switched the loupe on; it shows only while a snapshot is on show.
+    bool loupeOn_ = false;
     // Picture offset recorded with WinLeftPx, WinTopPx for the snapshot on show.
     PixelPoint viewOffset_;
     // Where the store's pixels came from, so that a restore names their true positions.

@@ -14,6 +14,7 @@ inline constexpr int kG = 71;
 inline constexpr int kH = 72;
 inline constexpr int kN = 78;
 inline constexpr int kV = 86;
+inline constexpr int kZ = 90;
 inline constexpr int kF1 = 112;
 
 }  // namespace vardek::keys

@@ -46,6 +46,7 @@ void Form1::Picture1_KeyDown(const KeyEvent& key)
         case keys::kB:
             if (measuring) {
                 FixNextPoint();
+                UpdateLoupe();
             }
             break;
         case keys::kN:
@@ -94,6 +95,7 @@ void Form1::SpaceKey()
         Self().Get("Prev").SetCaption(FormatPositionText(state_.PointerX, state_.PointerY));
         Self().Get("Command3").SetEnabled(true);
         PlaceOrigin();
+        UpdateLoupe();
         return;
     }
     ClearMeasurement();

@@ -14,6 +14,7 @@ constexpr ControlName kBarControls[] = {"Command1", "Command2", "Prev", "Command
 
 void Form1::CutFrame()
 {
+    HideLoupe();
     platform::Form& self = Self();
     platform::PictureBox& picture = self.Picture("Picture1");
     const FrameOffsets offsets = MeasureFrameOffsets(self, picture);
@@ -43,6 +44,7 @@ void Form1::Form_Resize()
             state_.RestorePending = kTrue;
             pendingAfterFailedLayout_ = false;
             CloseCoordView(toolkit_, module1_);
+            HideLoupe();
             return;
         }
         if (state_.RestorePending == kTrue) {
@@ -73,6 +75,7 @@ void Form1::RestoreAfterPause()
         SetTopMost(toolkit_, FormId::Form1, 0);
         toolkit_.Yield();
         SetTopMost(toolkit_, FormId::Form2, 1);
+        UpdateLoupe();
     } else {
         Command2_Click();
     }

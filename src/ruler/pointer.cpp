@@ -57,6 +57,7 @@ void Form1::Picture1_MouseMove(const platform::MouseEvent& event)
         SetReadout(toolkit_, "GX", state_.PointerX);
         SetReadout(toolkit_, "GY", state_.PointerY);
         Self().Get("Label1").SetCaption(CoordinateLine(state_.PointerX, state_.PointerY));
+        UpdateLoupe();
         return;
     }
     state_.RelX = Saturate16(std::int64_t{state_.PointerX} - state_.OriginX);
@@ -73,6 +74,7 @@ void Form1::Picture1_MouseMove(const platform::MouseEvent& event)
         SetReadout(toolkit_, "SW", Saturate16(std::int64_t{state_.RelX} - state_.StartX));
         SetReadout(toolkit_, "SH", Saturate16(std::int64_t{state_.RelY} - state_.StartY));
     }
+    UpdateLoupe();
 }
 
 void Form1::Picture1_MouseDown(const platform::MouseEvent& event)

@@ -10,6 +10,8 @@ void Form1::Command1_Click()
 {
     Self().Get("Command4").SetEnabled(false);
     HideIfLoaded(toolkit_, FormId::Form2);
+    // The loupe stands over the picture it magnifies: it would be copied with the screen.
+    HideLoupe();
     toolkit_.Yield();
     // The view must be off the screen, not only hidden, before the screen is copied.
     toolkit_.WaitForPresent();
@@ -27,6 +29,7 @@ void Form1::Command1_Click()
     SetTopMost(toolkit_, FormId::Form2, 1);
     PlaceCoordView(toolkit_, module1_);
     Picture1().SetFocus();
+    UpdateLoupe();
 }
 
 void Form1::RecordSnapshotPlace()
@@ -133,6 +136,7 @@ void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
     Picture1().SetFocus();
     toolkit_.Yield();
     PlaceOrigin();
+    UpdateLoupe();
 }
 
 void Form1::HideViewOverOpening()

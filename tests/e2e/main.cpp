@@ -100,6 +100,7 @@ int wmain(int argc, wchar_t** argv)
         e2e::RedrawTests(session);
         e2e::CollectionKeptTests(session);
         e2e::WideReadoutTests(session, L"");
+        e2e::LoupeTests(session, L"");
         e2e::CloseTests(session);
     }
     session.process.Kill();

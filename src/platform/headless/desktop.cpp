@@ -170,6 +170,10 @@ WindowChange::~WindowChange()
 
 std::int32_t World::ComposedPixel(PixelPoint screen) const
 {
+    // The loupe is raised above every window each time it shows.
+    if (loupe_.Visible() && loupe_.WindowRect().Contains(screen)) {
+        return loupe_.PixelAt(screen, config_.chrome);
+    }
     for (FormId id : zOrder_) {
         const HeadlessForm& form = Window(id);
         if (!form.Covers(screen)) {

@@ -17,6 +17,7 @@
 #include "platform/form_rules.h"
 #include "platform/headless/compositor.h"
 #include "platform/headless/form.h"
+#include "platform/headless/loupe_window.h"
 #include "platform/toolkit.h"
 
 namespace vardek::platform::headless {
@@ -81,6 +82,7 @@ public:
     PixelPoint CursorPos() const override { return cursor_; }
     void SetCursorPos(PixelPoint screen) override;
     bool SetClipboardText(std::string_view text) override;
+    LoupeWindow& Loupe() override { return loupe_; }
 
     // Entry points for tests. Each queues what a real desktop would queue, then pumps until
     // nothing is pending. Run runs a function inside the pump (the program's start-up).
@@ -121,6 +123,7 @@ public:
     std::vector<FormId> ZOrder() const;  // visible forms, top first
     std::int32_t ScreenPixel(PixelPoint screen) const;
     int HelpOpened() const { return helpOpened_; }
+    const HeadlessLoupe& LoupeShown() const { return loupe_; }
     bool Ended() const { return ended_; }
     const std::string& Clipboard() const { return clipboard_; }
     void HoldClipboard(bool held) { clipboardHeld_ = held; }
@@ -186,6 +189,7 @@ private:
     SlotRunner runSlot_;
     FormTable<HeadlessForm> forms_;
     bool ended_ = false;
+    HeadlessLoupe loupe_{*this};
 };
 
 }  // namespace vardek::platform::headless

@@ -41,6 +41,7 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance)
 {
     Win32Form::RegisterWindowClass(instance);
     Win32PictureBox::RegisterWindowClass(instance);
+    Win32Loupe::RegisterWindowClass(instance);
 }
 
 Win32Toolkit::~Win32Toolkit()

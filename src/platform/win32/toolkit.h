@@ -14,6 +14,7 @@
 #include "platform/form_rules.h"
 #include "platform/toolkit.h"
 #include "platform/win32/help_launcher.h"
+#include "platform/win32/loupe_window.h"
 
 namespace vardek::platform::win32 {
 
@@ -38,6 +39,7 @@ public:
     PixelPoint CursorPos() const override;
     void SetCursorPos(PixelPoint screen) override;
     bool SetClipboardText(std::string_view text) override;
+    LoupeWindow& Loupe() override { return loupe_; }
 
     // The main loop: delivers messages until the program ends. Returns the exit code.
     int Run();
@@ -64,6 +66,7 @@ private:
     int pumpDepth_ = 0;
     std::optional<FormId> activeForm_;
     HelpLauncher help_;
+    Win32Loupe loupe_{instance_};
 };
 
 }  // namespace vardek::platform::win32

@@ -144,6 +144,7 @@ void DpiSuite(Session& s, int dpi)
     CheckHealthy(s, "after the measurement");
     WideReadoutTests(s, L"dpi-wide-");
     CheckHealthy(s, "after the widest values");
+    LoupeTests(s, L"dpi-");
     PostMessageW(s.ruler, WM_SYSCOMMAND, SC_CLOSE, 0);
     CHECK(s.process.WaitForExit(5000), "closing the ruler ends the program");
 }

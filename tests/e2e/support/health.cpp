@@ -70,7 +70,7 @@ void CheckHealthy(Session& s, const char* when)
     for (HWND window : TopLevelWindows(s.process.Id())) {
         const bool dialog = ClassOf(window) == L"#32770";
         const std::wstring title = TextOf(window);
-        const bool known = title == kRulerTitle || title == kCoordViewTitle;
+        const bool known = title == kRulerTitle || title == kCoordViewTitle || title == kLoupeTitle;
         if (dialog || (IsWindowVisible(window) && !known)) {
             ++strangers;
             DumpWindow(window);

@@ -12,6 +12,7 @@ namespace e2e {
 
 inline const std::wstring kRulerTitle = L"Vardek";
 inline const std::wstring kCoordViewTitle = L"Vardek - 座標ビュー";
+inline const std::wstring kLoupeTitle = L"ルーペ";
 
 inline const std::wstring kCopyCaption = L"写す";
 inline const std::wstring kCancelCaption = L"取り消し";

@@ -41,6 +41,9 @@ void RestoreAndCollectTests(Session& s);
 void RedrawTests(Session& s);
 // The collected line through a new origin, restore, redraw, minimise and the close box.
 void CollectionKeptTests(Session& s);
+// The loupe over a measurement, over a snapshot taken with it on, and near the screen's edges; starts
+// and ends in the bare frame at the defined size. `shotPrefix` goes before its screenshot's name.
+void LoupeTests(Session& s, const wchar_t* shotPrefix);
 void CloseTests(Session& s);
 
 }  // namespace e2e

@@ -1,0 +1,72 @@
+#include <charconv>
+
+#include "coordview/readouts.h"
+#include "ruler/form1.h"
+#include "ruler/loupe_model.h"
+
+namespace vardek {
+
+using platform::FormId;
+
+namespace {
+
+// A readout's value as the coordinate view shows it; a closed view shows "0".
+std::int64_t ShownReadout(platform::Toolkit& toolkit, ControlName label)
+{
+    if (!toolkit.IsLoaded(FormId::Form2)) {
+        return 0;
+    }
+    const std::string text = toolkit.GetForm(FormId::Form2).Get(label).Caption();
+    std::int64_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+}  // namespace
+
+void Form1::ToggleLoupe()
+{
+    loupeOn_ = !loupeOn_;
+    UpdateLoupe();
+}
+
+void Form1::HideLoupe()
+{
+    platform::LoupeWindow& loupe = toolkit_.Loupe();
+    if (loupe.Visible()) {
+        loupe.Hide();
+    }
+}
+
+void Form1::UpdateLoupe()
+{
+    platform::Form& self = Self();
+    // Only a snapshot on show has pixels to magnify; the bare frame and a minimised ruler have none.
+    if (!loupeOn_ || frameCut_ || !self.Visible() || self.IsMinimized()) {
+        HideLoupe();
+        return;
+    }
+    platform::PictureBox& view = self.Picture("Picture1");
+    const PixelPoint picture = {Saturate16(std::int64_t{state_.PointerX} - state_.WinLeftPx - viewOffset_.x),
+                                Saturate16(std::int64_t{state_.PointerY} - state_.WinTopPx - viewOffset_.y)};
+    // The pixel's place on the screen now: the window may have moved since the snapshot.
+    const PixelPoint drawing = view.DrawingAreaOnScreen().TopLeft();
+    const PixelPoint live = {drawing.x + picture.x, drawing.y + picture.y};
+    const LoupeLayout layout = LoupeLayoutFor(self.Dpi());
+    const PixelRect work = toolkit_.MonitorFor(PixelRect::FromSize(live, {1, 1})).workArea;
+
+    platform::LoupeFrame frame;
+    frame.window = PixelRect::FromSize(PlaceLoupe(live, layout.window, work, layout.gap), layout.window);
+    frame.image = layout.image;
+    frame.pixels = ComposeLoupe([&view](int x, int y) { return view.Point(x, y); }, picture, layout.zoom);
+    frame.captionRects = layout.captions;
+    frame.captions = {
+        LoupePositionCaption(state_.PointerX, state_.PointerY),
+        LoupeColourCaption(view.Point(picture.x, picture.y)),
+        LoupeDistanceCaption(state_.SecondFixed, ShownReadout(toolkit_, "SW"), ShownReadout(toolkit_, "SH")),
+    };
+    frame.fontPixels = layout.fontPixels;
+    toolkit_.Loupe().Show(frame);
+}
+
+}  // namespace vardek
