@@ -1,6 +1,8 @@
 // A desk of several monitors: the ruler measuring on a secondary monitor at negative coordinates,
 // across the seam between two, over a part of the virtual screen that no monitor shows, and a
 // monitor unplugged and a mode changed while a snapshot is on show.
+#include <vector>
+
 #include "check.h"
 #include "desktop.h"
 #include "function_pattern.h"
@@ -19,6 +21,31 @@ constexpr SIZE kClient{300, 200};
 RECT ClientAt(LONG left, LONG top)
 {
     return {left, top, left + kClient.cx, top + kClient.cy};
+}
+
+// G over whatever the ruler stands on; recorded as `what`.
+bool Snapshot(Session& s, const char* what)
+{
+    Activate(s.ruler);
+    Key('G');
+    const bool taken =
+        CHECK(WaitUntil([&] { return CoordViewVisible(s.process.Id()) && RulerWhole(s.ruler); }, 5000), "%s", what);
+    Settle(s.ruler);
+    return taken;
+}
+
+RECT MonitorOf(POINT p)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST), &info);
+    return info.rcMonitor;
+}
+
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
 }
 
 void CheckMonitors(const std::vector<RECT>& expected)
@@ -51,18 +78,240 @@ void OffMonitorSnapshot(Session& s, RECT client, POINT dark)
     if (!BackToFrame(s, client)) {
         return;
     }
-    Activate(s.ruler);
-    Key('G');
-    CHECK(WaitUntil([&] { return CoordViewVisible(s.process.Id()) && RulerWhole(s.ruler); }, 5000),
-          "G takes a snapshot partly over no monitor");
-    Settle(s.ruler);
+    Snapshot(s, "G takes a snapshot partly over no monitor");
     Pause(300);
     // The X server keeps pixels where no monitor shows, so the screen read there is what was drawn.
     CheckEqual(Format("the snapshot is black at %s, where no monitor shows", DescribePoint(dark).c_str()),
                PixelAt(dark), RGB(0, 0, 0));
-    PlacePointer(dark);
-    CheckReadoutsMatchPicture(s, dark);
+    // The pointer cannot go where no monitor shows: as on Windows, it is kept on one.
+    SetCursorPos(dark.x, dark.y);
+    Pause(100);
+    const POINT kept = CursorNow();
+    CHECK(MonitorFromPoint(kept, MONITOR_DEFAULTTONULL) != nullptr,
+          "the pointer sent to %s is kept on a monitor, at %s", DescribePoint(dark).c_str(),
+          DescribePoint(kept).c_str());
+    // Just below the dark part, on the wider monitor, the readouts tell the picture as anywhere else.
+    const POINT below{dark.x, 5};
+    PlacePointer(below);
+    CheckReadoutsMatchPicture(s, below);
     CheckHealthy(s, "after a snapshot partly over no monitor");
+}
+
+// Plain windows, one over each monitor in a colour of its own: the desk has no desktop drawn, and
+// the screenshots should show where one monitor ends and the next begins. Shown before the program
+// starts, since with no window manager Wine stacks a window newly shown above all others.
+class Backdrop {
+public:
+    Backdrop()
+    {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = [](HWND w, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_ERASEBKGND) {
+                RECT r{};
+                GetClientRect(w, &r);
+                FillRect(reinterpret_cast<HDC>(wParam), &r,
+                         reinterpret_cast<HBRUSH>(GetWindowLongPtrW(w, GWLP_USERDATA)));
+                return 1;
+            }
+            return DefWindowProcW(w, message, wParam, lParam);
+        };
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"VardekE2eBackdrop";
+        RegisterClassW(&windowClass);
+        const COLORREF colours[] = {RGB(0x2F, 0x6F, 0x9F), RGB(0x5A, 0x4E, 0x7A), RGB(0x3F, 0x7F, 0x5F)};
+        std::size_t i = 0;
+        for (const RECT& m : Monitors()) {
+            HWND w = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName, L"", WS_POPUP,
+                                     m.left, m.top, m.right - m.left, m.bottom - m.top, nullptr, nullptr,
+                                     windowClass.hInstance, nullptr);
+            brushes_.push_back(CreateSolidBrush(colours[i++ % 3]));
+            SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(brushes_.back()));
+            ShowWindow(w, SW_SHOWNA);
+            windows_.push_back(w);
+        }
+        Pause(300);
+    }
+    Backdrop(const Backdrop&) = delete;
+    Backdrop& operator=(const Backdrop&) = delete;
+    ~Backdrop()
+    {
+        for (HWND w : windows_) {
+            DestroyWindow(w);
+        }
+        for (HBRUSH b : brushes_) {
+            DeleteObject(b);
+        }
+    }
+
+private:
+    std::vector<HWND> windows_;
+    std::vector<HBRUSH> brushes_;
+};
+
+// Across the seam of the desk of two: arrow steps from the secondary's last column onto the
+// primary's first and back, and a Shift edge jump from the secondary onto a colour edge on the primary.
+void SeamStepTests(Session& s)
+{
+    BeginGroup("desk: steps across the seam");
+    const RECT client = ClientAt(-150, 300);
+    if (!BackToFrame(s, client)) {
+        return;
+    }
+    FunctionPattern pattern(0);
+    RECT cover = WindowRect(s.ruler);
+    InflateRect(&cover, 40, 40);
+    pattern.Cover(cover);
+    Settle(s.ruler);
+    if (!Snapshot(s, "G takes a snapshot across the seam")) {
+        return;
+    }
+    pattern.Hide();
+    const LONG y = PictureOriginOnScreen(s.ruler).y + 60;
+    PlacePointer({-1, y});
+    ExpectReadout(s, "GX", L"-1");
+    Activate(s.ruler);
+    Key(VK_RIGHT, true);
+    PointerReaches({0, y});
+    CheckEqual("the right arrow steps from the secondary onto the primary", CursorNow(), POINT{0, y});
+    ExpectReadout(s, "GX", L"0");
+    Key(VK_LEFT, true);
+    PointerReaches({-1, y});
+    CheckEqual("the left arrow steps back onto the secondary", CursorNow(), POINT{-1, y});
+    ExpectReadout(s, "GX", L"-1");
+
+    // A start on the secondary whose next colour edge lies on the primary.
+    LONG start = -1;
+    while (start > -16 && pattern.NextEdgeRight(start) <= 0) {
+        --start;
+    }
+    const LONG edge = pattern.NextEdgeRight(start);
+    PlacePointer({start, y});
+    ExpectReadout(s, "GX", std::to_wstring(start));
+    KeyChord(VK_SHIFT, VK_RIGHT, true);
+    PointerReaches({edge, y});
+    CheckEqual(
+        Format("Shift with the right arrow jumps from x %ld across the seam onto the edge at x %ld", start, edge),
+        CursorNow(), POINT{edge, y});
+    ExpectReadout(s, "GX", std::to_wstring(edge));
+
+    // A measurement across the seam, for the screenshot: the origin on the secondary, the first
+    // point on the primary.
+    const POINT origin{-110, y - 30};
+    const POINT first{95, y + 40};
+    PlacePointer(origin);
+    ExpectReadout(s, "GX", std::to_wstring(origin.x));
+    Key(VK_SPACE);
+    ExpectReadout(s, "DispX", std::to_wstring(origin.x));
+    PlacePointer(first);
+    ExpectReadout(s, "X1", std::to_wstring(first.x - origin.x));
+    Key('B');
+    PlacePointer({first.x + 30, first.y + 20});
+    ExpectReadout(s, "SW", L"30");
+    ExpectReadout(s, "SH", L"20");
+    Settle(s.ruler);
+    RequestScreenshot(L"seam");
+}
+
+// The coordinate view dragged onto the secondary stays there through a cancel, a restore and a redraw.
+void ViewOnSecondaryTests(Session& s)
+{
+    BeginGroup("desk: the view on the secondary");
+    if (!BackToFrame(s, ClientAt(200, 300)) || !Snapshot(s, "G takes a snapshot on the primary")) {
+        return;
+    }
+    HWND view = CoordViewOf(s);
+    if (!CHECK(view != nullptr, "the coordinate view is shown")) {
+        return;
+    }
+    const RECT before = WindowRect(view);
+    const POINT place{-1000, 500};
+    // Where a user's drag would leave it.
+    SetWindowPos(view, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle(view);
+    const RECT there = WindowRect(view);
+    CheckEqual("the view stands on the secondary", there,
+               RECT{place.x, place.y, place.x + before.right - before.left, place.y + before.bottom - before.top});
+    const POINT o = PictureOriginOnScreen(s.ruler);
+    PlacePointer({o.x + 30, o.y + 20});
+    ExpectReadout(s, "GX", std::to_wstring(o.x + 30));
+    Activate(s.ruler);
+    Key(VK_SPACE);
+    ExpectReadout(s, "DispX", std::to_wstring(o.x + 30));
+
+    const RulerBar bar = FindBar(s.ruler);
+    Click(CenterOnScreen(bar.restore));
+    CHECK(WaitUntil([&] { return RulerWhole(s.ruler) && ReadReadout(s, "DispX") == std::to_wstring(o.x + 30); }, 5000),
+          "\"復元\" brings the origin back");
+    Settle(s.ruler);
+    CheckEqual("after a restore the view is where it was put on the secondary", WindowRect(view), there);
+
+    Activate(s.ruler);
+    Key('H');
+    CHECK(WaitUntil([&] { return IsWindowEnabled(bar.redraw) && !CoordViewVisible(s.process.Id()); }, 5000),
+          "H takes the view away and offers a redraw");
+    Click(CenterOnScreen(bar.redraw));
+    CHECK(WaitUntil([&] { return !IsWindowEnabled(bar.redraw) && CoordViewVisible(s.process.Id()); }, 5000),
+          "\"再描写\" brings the view back");
+    Settle(s.ruler);
+    CheckEqual("after a redraw the view is back on the secondary", WindowRect(view), there);
+
+    Activate(s.ruler);
+    Key('H');
+    WaitUntil([&] { return !CoordViewVisible(s.process.Id()); }, 5000);
+    Snapshot(s, "a new snapshot after H");
+    CheckEqual("a new snapshot shows the view on the secondary again", WindowRect(view), there);
+}
+
+// The loupe on the secondary and beside the seam stays whole on the monitor the pointer is on.
+void LoupeOnSecondaryTests(Session& s)
+{
+    BeginGroup("desk: the loupe on the secondary");
+    if (!BackToFrame(s, ClientAt(-1270, 200))) {
+        return;
+    }
+    // The ruler straddles the seam, so that the pointer can stand on either side of it.
+    ResizeClient(s.ruler, 1400, 300);
+    if (!Snapshot(s, "G takes a snapshot from the secondary's left edge across the seam")) {
+        return;
+    }
+    Activate(s.ruler);
+    Key('Z');
+    const POINT o = PictureOriginOnScreen(s.ruler);
+    const LONG y = o.y + 150;
+    // Beside the secondary's left edge, then either side of the seam.
+    const POINT points[] = {{o.x + 2, y}, {-4, y}, {3, y}};
+    for (const POINT p : points) {
+        PlacePointer(p);
+        const std::wstring caption = L"位置 (" + std::to_wstring(p.x) + L"," + std::to_wstring(p.y) + L")";
+        HWND loupe = nullptr;
+        const bool shown = WaitUntil(
+            [&] {
+                loupe = FindTopLevel(s.process.Id(), kLoupeTitle, true);
+                if (!loupe) {
+                    return false;
+                }
+                for (HWND child : Children(loupe)) {
+                    if (TextOf(child) == caption) {
+                        return true;
+                    }
+                }
+                return false;
+            },
+            3000);
+        if (!CHECK(shown, "the loupe shows the pointer at %s", DescribePoint(p).c_str())) {
+            continue;
+        }
+        const RECT monitor = MonitorOf(p);
+        const RECT at = WindowRect(loupe);
+        CHECK(Inside(at, monitor), "with the pointer at %s the loupe %s stays whole on its monitor %s",
+              DescribePoint(p).c_str(), DescribeRect(at).c_str(), DescribeRect(monitor).c_str());
+        RECT square{p.x - 7, p.y - 7, p.x + 8, p.y + 8};
+        RECT overlap{};
+        CHECK(!IntersectRect(&overlap, &at, &square), "and it leaves the pixels around the pointer free");
+    }
+    Key('Z');
+    CHECK(WaitUntil([&] { return FindTopLevel(s.process.Id(), kLoupeTitle, true) == nullptr; }, 3000),
+          "Z puts the loupe away");
 }
 
 // Unplugs DUMMY1 with the ruler (or the view) on it and a snapshot on show, then plugs it back in.
@@ -77,11 +326,7 @@ void UnplugTests(Session& s, RECT client, const char* plugBack, int monitors)
     InflateRect(&cover, 40, 40);
     pattern.Cover(cover);
     Settle(s.ruler);
-    Activate(s.ruler);
-    Key('G');
-    CHECK(WaitUntil([&] { return CoordViewVisible(s.process.Id()) && RulerWhole(s.ruler); }, 5000),
-          "G takes a snapshot on the monitor to be unplugged");
-    Settle(s.ruler);
+    Snapshot(s, "G takes a snapshot on the monitor to be unplugged");
     pattern.Hide();
     const POINT o = PictureOriginOnScreen(s.ruler);
     const POINT p0{o.x + 40, o.y + 30};
@@ -125,11 +370,7 @@ void ModeChangeTests(Session& s, RECT client, const char* restore, int monitors)
     if (!BackToFrame(s, client)) {
         return;
     }
-    Activate(s.ruler);
-    Key('G');
-    CHECK(WaitUntil([&] { return CoordViewVisible(s.process.Id()) && RulerWhole(s.ruler); }, 5000),
-          "G takes a snapshot before the mode change");
-    Settle(s.ruler);
+    Snapshot(s, "G takes a snapshot before the mode change");
     const POINT o = PictureOriginOnScreen(s.ruler);
     PlacePointer({o.x + 20, o.y + 20});
     Key(VK_SPACE);
@@ -155,6 +396,7 @@ void ModeChangeTests(Session& s, RECT client, const char* restore, int monitors)
 
 void DeskTests(Session& s, const std::wstring& desk)
 {
+    const Backdrop backdrop;
     BeginGroup("desk: start-up");
     if (!StartProgram(s)) {
         return;
@@ -165,7 +407,9 @@ void DeskTests(Session& s, const std::wstring& desk)
         MeasureAt(s, ClientAt(-1263, 300), "wholly on the secondary monitor");
         BeginGroup("desk: across the seam");
         MeasureAt(s, ClientAt(-150, 300), "across the seam");
-        RequestScreenshot(L"seam");
+        SeamStepTests(s);
+        ViewOnSecondaryTests(s);
+        LoupeOnSecondaryTests(s);
         UnplugTests(s, ClientAt(-900, 200),
                     "--output DUMMY1 --mode 1280x1024 --pos 0x0 --output DUMMY0 --mode 1280x1024 --pos 1280x0", 2);
         ModeChangeTests(s, ClientAt(-600, 200), "--output DUMMY0 --mode 1280x1024 --pos 1280x0", 2);
