@@ -19,6 +19,8 @@ install(FILES
   ${VARDEK_SCREENSHOTS}/collection.png
   ${VARDEK_SCREENSHOTS}/loupe.png
   DESTINATION screenshots OPTIONAL)
+# Taken on the desk of two monitors (scripts/desk.sh two).
+install(FILES ${VARDEK_SCREENSHOTS}/desk-two-seam.png DESTINATION screenshots RENAME seam.png OPTIONAL)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME vardek)

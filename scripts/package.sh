@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release package build/mingw/vardek-<version>-win64.zip with CPack and checks that it
-# holds every file. Run it after scripts/e2e.sh: the package ships that run's screenshots.
+# holds every file. Run it after scripts/e2e.sh and scripts/desk.sh two: the package ships those runs'
+# screenshots.
 #   VARDEK_MINGW_TREE overrides the cross-built tree (default build/mingw).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -13,7 +14,7 @@ fail() {
 }
 
 [[ -f "$tree/CMakeCache.txt" ]] || fail "no configured tree $tree (run scripts/build.sh)"
-for shot in startup measurement collection loupe; do
+for shot in startup measurement collection loupe desk-two-seam; do
     [[ -s "$shots/$shot.png" ]] || fail "missing $shots/$shot.png (run scripts/e2e.sh first)"
 done
 
@@ -25,7 +26,7 @@ rm -f "$zip"
 cmake --build "$tree" -j2 --target vardek
 # The screenshots must show this very program, not an older build.
 exe="$tree/src/program/vardek.exe"
-for shot in startup measurement collection loupe; do
+for shot in startup measurement collection loupe desk-two-seam; do
     [[ "$shots/$shot.png" -nt "$exe" ]] || fail "$shots/$shot.png is older than $exe (run scripts/e2e.sh first)"
 done
 cmake --build "$tree" -j2 --target package
@@ -34,6 +35,7 @@ cmake --build "$tree" -j2 --target package
 expected=(
     vardek.exe vardek-help.html README.en.md README.ja.md LICENSE.txt
     screenshots/startup.png screenshots/measurement.png screenshots/collection.png screenshots/loupe.png
+    screenshots/seam.png
 )
 listing="$(unzip -Z1 "$zip")"
 missing=0

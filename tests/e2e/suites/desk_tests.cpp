@@ -167,7 +167,7 @@ void SeamStepTests(Session& s)
     }
     pattern.Hide();
     const LONG y = PictureOriginOnScreen(s.ruler).y + 60;
-    PlacePointer({-1, y});
+    PlacePointerSeen(s, {-1, y});
     ExpectReadout(s, "GX", L"-1");
     Activate(s.ruler);
     Key(VK_RIGHT, true);
@@ -185,7 +185,7 @@ void SeamStepTests(Session& s)
         --start;
     }
     const LONG edge = pattern.NextEdgeRight(start);
-    PlacePointer({start, y});
+    PlacePointerSeen(s, {start, y});
     ExpectReadout(s, "GX", std::to_wstring(start));
     KeyChord(VK_SHIFT, VK_RIGHT, true);
     PointerReaches({edge, y});
@@ -198,7 +198,7 @@ void SeamStepTests(Session& s)
     // point on the primary.
     const POINT origin{-110, y - 30};
     const POINT first{95, y + 40};
-    PlacePointer(origin);
+    PlacePointerSeen(s, origin);
     ExpectReadout(s, "GX", std::to_wstring(origin.x));
     Key(VK_SPACE);
     ExpectReadout(s, "DispX", std::to_wstring(origin.x));
@@ -232,7 +232,7 @@ void ViewOnSecondaryTests(Session& s)
     CheckEqual("the view stands on the secondary", there,
                RECT{place.x, place.y, place.x + before.right - before.left, place.y + before.bottom - before.top});
     const POINT o = PictureOriginOnScreen(s.ruler);
-    PlacePointer({o.x + 30, o.y + 20});
+    PlacePointerSeen(s, {o.x + 30, o.y + 20});
     ExpectReadout(s, "GX", std::to_wstring(o.x + 30));
     Activate(s.ruler);
     Key(VK_SPACE);
@@ -330,7 +330,7 @@ void UnplugTests(Session& s, RECT client, const char* plugBack, int monitors)
     pattern.Hide();
     const POINT o = PictureOriginOnScreen(s.ruler);
     const POINT p0{o.x + 40, o.y + 30};
-    PlacePointer(p0);
+    PlacePointerSeen(s, p0);
     ExpectReadout(s, "GX", std::to_wstring(p0.x));
     Key(VK_SPACE);
     ExpectReadout(s, "DispX", std::to_wstring(p0.x));
@@ -372,7 +372,7 @@ void ModeChangeTests(Session& s, RECT client, const char* restore, int monitors)
     }
     Snapshot(s, "G takes a snapshot before the mode change");
     const POINT o = PictureOriginOnScreen(s.ruler);
-    PlacePointer({o.x + 20, o.y + 20});
+    PlacePointerSeen(s, {o.x + 20, o.y + 20});
     Key(VK_SPACE);
     ExpectReadout(s, "DispX", std::to_wstring(o.x + 20));
     CHECK(ChangeMonitors("mode", "--output DUMMY0 --mode 1024x768", monitors), "the primary goes to 1024x768");

@@ -196,7 +196,7 @@ void ReadoutTests(Session& s)
     CheckEqual("the up arrow moves it one pixel up", CursorNow(), POINT{before.x + 1, before.y - 1});
 
     const POINT start = At(o, 200, 50);
-    PlacePointer(start);
+    PlacePointerSeen(s, start);
     ExpectReadout(s, "GX", Number(start.x));
     const LONG edge = pattern.NextEdgeRight(start.x);
     KeyChord(VK_SHIFT, VK_RIGHT, true);

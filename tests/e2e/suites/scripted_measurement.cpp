@@ -102,6 +102,23 @@ bool ExpectReadout(Session& s, const char* name, const std::wstring& expected)
     return CheckEqual(Format("%s reads %s", name, Utf8(expected).c_str()), ReadReadout(s, name), expected);
 }
 
+bool PlacePointerSeen(Session& s, POINT screen)
+{
+    PlacePointer(screen);
+    const std::wstring x = std::to_wstring(screen.x);
+    const std::wstring y = std::to_wstring(screen.y);
+    const auto seen = [&] { return ReadReadout(s, "GX") == x && ReadReadout(s, "GY") == y; };
+    if (WaitUntil(seen, 1000)) {
+        return true;
+    }
+    // Wine took the pointer back to a place it had left, in its own record only: the X pointer stayed,
+    // so placing it there again moves nothing. A step aside and back tells the program.
+    Log("the program did not see the pointer placed at %s: placed again from beside it", DescribePoint(screen).c_str());
+    PlacePointer({screen.x + 1, screen.y});
+    PlacePointer(screen);
+    return WaitUntil(seen, 3000);
+}
+
 POINT PictureOriginOnScreen(HWND ruler)
 {
     POINT origin{0, 0};

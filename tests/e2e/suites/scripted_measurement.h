@@ -17,6 +17,9 @@ std::wstring ReadReadout(Session& s, const char* name);
 // Waits until the readout shows the text, then records the check.
 bool ExpectReadout(Session& s, const char* name, const std::wstring& expected);
 
+// Places the pointer and waits until GX and GY show it; false if they never do.
+bool PlacePointerSeen(Session& s, POINT screen);
+
 // The coordinate view may have been left anywhere: if it lies over the ruler, it goes to the screen's
 // top right corner, where it does not hide the picture being measured.
 void MoveViewOffRuler(Session& s);
