@@ -165,5 +165,41 @@ TEST_F(DisplayChangeTest, MinimisedWhileUnplugged_RestoresOntoAMonitor)
     EXPECT_EQ(State().OriginY, 300);
 }
 
+// The desk of three as the real one measured: a monitor above the main one and a wider one right of
+// it, so that the virtual screen's top right corner is on no monitor.
+WorldConfig ThreeMonitors()
+{
+    WorldConfig config;
+    config.monitors = {kMain, {.rect = {0, -1024, 1280, 0}}, {.rect = {1280, 0, 3200, 1080}}};
+    config.desktop = PatternedDesktop;
+    return config;
+}
+
+class DeskOfThreeTest : public ProgramTest {
+protected:
+    DeskOfThreeTest() : ProgramTest(ThreeMonitors()) {}
+};
+
+TEST_F(DeskOfThreeTest, OverNoMonitor_PointerKeptOnOneAndThatPartOfTheSnapshotBlack)
+{
+    // The ruler's picture reaches from the wider monitor up into the corner that no monitor shows.
+    world->MoveWindow(FormId::Form1, {1200, -150});
+    world->PressKey(keys::kG);
+    auto& picture = world->Window(FormId::Form1).Picture("Picture1");
+    const PixelRect area = picture.DrawingAreaOnScreen();
+    ASSERT_LT(area.top, -100);
+    ASSERT_GT(area.bottom, 5);
+    EXPECT_EQ(picture.Point(1300 - area.left, -100 - area.top), 0);
+    EXPECT_EQ(picture.Point(1300 - area.left, 5 - area.top), PatternedDesktop({1300, 5}));
+
+    // Sent where no monitor shows, the pointer stays on the monitor it was on, at its edge, where the
+    // real desk kept it; not on the monitor above, nearer as that is.
+    world->MovePointer({1300, 5});
+    world->MovePointer({1300, -100});
+    EXPECT_EQ(world->CursorPos(), (PixelPoint{1300, 0}));
+    EXPECT_EQ(Caption(FormId::Form2, "GX"), "1300");
+    EXPECT_EQ(Caption(FormId::Form2, "GY"), "0");
+}
+
 }  // namespace
 }  // namespace vardek::testing

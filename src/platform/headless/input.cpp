@@ -15,10 +15,14 @@ constexpr int kKeySpace = 32;
 
 void World::SetCursorPos(PixelPoint screen)
 {
-    // The window system keeps the pointer on a monitor.
+    // The window system keeps the pointer on a monitor: sent where none shows, it stays at the edge
+    // of the one it is on (the nearest one only if it is on none), as the X server of a real desk does.
     bool overlaps = false;
-    const PixelRect& m = MonitorOf(PixelRect::FromSize(screen, {1, 1}), overlaps).rect;
+    const PixelRect& nearest = MonitorOf(PixelRect::FromSize(screen, {1, 1}), overlaps).rect;
     if (!overlaps) {
+        bool onOne = false;
+        const PixelRect& now = MonitorOf(PixelRect::FromSize(cursor_, {1, 1}), onOne).rect;
+        const PixelRect& m = onOne ? now : nearest;
         screen = {std::clamp(screen.x, m.left, m.right - 1), std::clamp(screen.y, m.top, m.bottom - 1)};
     }
     cursor_ = screen;

@@ -83,16 +83,19 @@ void OffMonitorSnapshot(Session& s, RECT client, POINT dark)
     // The X server keeps pixels where no monitor shows, so the screen read there is what was drawn.
     CheckEqual(Format("the snapshot is black at %s, where no monitor shows", DescribePoint(dark).c_str()),
                PixelAt(dark), RGB(0, 0, 0));
-    // The pointer cannot go where no monitor shows: as on Windows, it is kept on one.
+    // The pointer cannot go where no monitor shows: it is kept on the edge of the monitor it was on
+    // (the wider one, just below), as Windows keeps it from leaving a monitor where none adjoins.
+    const POINT below{dark.x, 5};
+    PlacePointer(below);
     SetCursorPos(dark.x, dark.y);
     Pause(100);
     const POINT kept = CursorNow();
     CHECK(MonitorFromPoint(kept, MONITOR_DEFAULTTONULL) != nullptr,
           "the pointer sent to %s is kept on a monitor, at %s", DescribePoint(dark).c_str(),
           DescribePoint(kept).c_str());
+    CheckEqual("on the edge of the monitor it came from", kept, POINT{dark.x, 0});
     // Just below the dark part, on the wider monitor, the readouts tell the picture as anywhere else.
-    const POINT below{dark.x, 5};
-    PlacePointer(below);
+    PlacePointerSeen(s, below);
     CheckReadoutsMatchPicture(s, below);
     CheckHealthy(s, "after a snapshot partly over no monitor");
 }
