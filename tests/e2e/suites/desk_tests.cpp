@@ -48,8 +48,27 @@ bool Inside(const RECT& inner, const RECT& outer)
            inner.bottom <= outer.bottom;
 }
 
+// Each monitor's DPI as Windows would give it per monitor; Wine has one setting for all.
+void LogMonitorDpis()
+{
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    HMODULE shcore = LoadLibraryW(L"shcore.dll");
+    const auto getDpi =
+        shcore
+            ? reinterpret_cast<GetDpiForMonitorFn>(reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
+            : nullptr;
+    for (const RECT& r : Monitors()) {
+        UINT x = 0;
+        UINT y = 0;
+        if (getDpi && SUCCEEDED(getDpi(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), 0, &x, &y))) {
+            Log("monitor %s: %u DPI", DescribeRect(r).c_str(), x);
+        }
+    }
+}
+
 void CheckMonitors(const std::vector<RECT>& expected)
 {
+    LogMonitorDpis();
     const std::vector<RECT> now = Monitors();
     CheckEqual("Wine reports the desk's monitors", static_cast<int>(now.size()), static_cast<int>(expected.size()));
     for (const RECT& monitor : expected) {
