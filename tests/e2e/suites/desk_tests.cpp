@@ -1,6 +1,7 @@
 // A desk of several monitors: the ruler measuring on a secondary monitor at negative coordinates,
 // across the seam between two, over a part of the virtual screen that no monitor shows, and a
 // monitor unplugged and a mode changed while a snapshot is on show.
+#include <algorithm>
 #include <vector>
 
 #include "check.h"
@@ -309,15 +310,8 @@ void LoupeOnSecondaryTests(Session& s)
         const bool shown = WaitUntil(
             [&] {
                 loupe = FindTopLevel(s.process.Id(), kLoupeTitle, true);
-                if (!loupe) {
-                    return false;
-                }
-                for (HWND child : Children(loupe)) {
-                    if (TextOf(child) == caption) {
-                        return true;
-                    }
-                }
-                return false;
+                return loupe &&
+                       std::ranges::any_of(Children(loupe), [&](HWND child) { return TextOf(child) == caption; });
             },
             3000);
         if (!CHECK(shown, "the loupe shows the pointer at %s", DescribePoint(p).c_str())) {
