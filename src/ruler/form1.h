@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "app/module1.h"
 #include "app/view_state.h"
@@ -89,7 +91,8 @@ private:
     void RestoreAfterPause();
     void ShowSnapshotArrangement();
     void RecordSnapshotPlace();
-    void CaptureScreen(platform::PictureBox& target);
+    std::vector<PixelRect> OwnWindowsOverView();
+    void CaptureScreen(platform::PictureBox& target, std::span<const PixelRect> keep);
     void StoreView();
     void ResetWindowRegion();
     void RestoreSnapshot();

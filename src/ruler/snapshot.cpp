@@ -9,6 +9,10 @@ using platform::FormId;
 void Form1::Command1_Click()
 {
     Self().Get("Command4").SetEnabled(false);
+    // Over a snapshot on show, the view's own pixels are what the screen shows where the program's
+    // other windows stood; the screen may still show those windows there for a while after they
+    // hide (an X server without a compositor does), so the copy keeps the view's pixels there.
+    const std::vector<PixelRect> keep = frameCut_ ? std::vector<PixelRect>{} : OwnWindowsOverView();
     HideIfLoaded(toolkit_, FormId::Form2);
     // The loupe stands over the picture it magnifies: it would be copied with the screen.
     HideLoupe();
@@ -19,7 +23,7 @@ void Form1::Command1_Click()
     // region is back a compositor may show the window's stale surface where the hole was.
     // Nothing yields from here to the second copy.
     RecordSnapshotPlace();
-    CaptureScreen(Picture1());
+    CaptureScreen(Picture1(), keep);
     StoreView();
     ResetWindowRegion();
     storePlace_ = {state_.WinLeftPx, state_.WinTopPx, viewOffset_};
@@ -46,11 +50,33 @@ void Form1::RecordSnapshotPlace()
     viewOffset_ = MeasureFrameOffsets(self, self.Picture("Picture1")).picture;
 }
 
-void Form1::CaptureScreen(platform::PictureBox& target)
+std::vector<PixelRect> Form1::OwnWindowsOverView()
+{
+    const PixelRect area = Picture1().DrawingAreaOnScreen();
+    std::vector<PixelRect> over;
+    const auto add = [&](const PixelRect& window) {
+        const PixelRect part = window.Intersection(area);
+        if (!part.Empty()) {
+            over.push_back(part.Offset(-area.left, -area.top));
+        }
+    };
+    if (toolkit_.Loupe().Visible()) {
+        add(toolkit_.Loupe().WindowRect());
+    }
+    if (toolkit_.IsLoaded(FormId::Form2)) {
+        const platform::Form& view = toolkit_.GetForm(FormId::Form2);
+        if (view.Visible() && !view.IsMinimized()) {
+            add(view.WindowRect());
+        }
+    }
+    return over;
+}
+
+void Form1::CaptureScreen(platform::PictureBox& target, std::span<const PixelRect> keep)
 {
     // The view's drawing area on the screen now: the desktop under the hole, or the view itself.
     const PixelRect source = Picture1().DrawingAreaOnScreen();
-    target.CopyFromScreen(source.TopLeft(), {source.Width(), source.Height()});
+    target.CopyFromScreen(source.TopLeft(), {source.Width(), source.Height()}, keep);
 }
 
 void Form1::StoreView()
@@ -122,7 +148,7 @@ void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
         // The hole cut again must be on the screen, not the old snapshot that filled it.
         toolkit_.WaitForPresent();
         RecordSnapshotPlace();
-        CaptureScreen(Picture1());
+        CaptureScreen(Picture1(), {});
         ResetWindowRegion();
         storePlace_ = {state_.WinLeftPx, state_.WinTopPx, viewOffset_};
         toolkit_.Yield();
