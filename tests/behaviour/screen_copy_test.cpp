@@ -67,7 +67,7 @@ struct Desk {
     Program program;
 };
 
-TEST(ScreenCopy, LoupeOverTheSnapshot_GAndShasuCopyOnlyThePictureAtEachDpi)
+TEST(ScreenCopy, LoupeAndViewOverTheSnapshot_GAndShasuCopyOnlyThePictureAtEachDpi)
 {
     const std::function<void(World&)> captures[] = {
         [](World& world) { world.PressKey(keys::kG); },
@@ -82,17 +82,20 @@ TEST(ScreenCopy, LoupeOverTheSnapshot_GAndShasuCopyOnlyThePictureAtEachDpi)
             Desk desk(config);
             World& world = desk.world;
             world.PressKey(keys::kG);
-            world.MoveWindow(FormId::Form2, {1100, 0});
             world.PressKey(keys::kZ);
             const PixelRect area = desk.View().DrawingAreaOnScreen();
-            world.MovePointer({(area.left + area.right) / 2, (area.top + area.bottom) / 2});
+            // The coordinate view over the picture's top right corner, the loupe beside the pointer.
+            const PixelRect viewRect = world.Window(FormId::Form2).WindowRect();
+            world.MoveWindow(FormId::Form2, {area.right - viewRect.Width() / 2, area.top - viewRect.Height() / 2});
+            world.MovePointer({area.left + area.Width() / 3, (area.top + area.bottom) / 2});
             const PixelRect stood = world.LoupeShown().WindowRect().Intersection(area);
             ASSERT_TRUE(world.LoupeShown().Visible());
             ASSERT_FALSE(stood.Empty());
+            ASSERT_TRUE(world.Window(FormId::Form2).WindowRect().Intersects(area));
             const std::vector<std::int32_t> before = Pixels(desk.View());
 
             // The screen still shows the loupe where it stood once it has hidden: only the program's
-            // idle time repaints what lies beneath.
+            // idle time repaints what lies beneath. (The view leaves its pixels so too.)
             int loupeLeftOnScreen = 0;
             world.DuringNextYield([&] {
                 const platform::PictureBox& view = desk.View();

@@ -163,9 +163,16 @@ void World::BeforeWindowChange()
     compositor_.BeforeChange(screen, [this](PixelPoint p) { return ComposedPixel(p); });
 }
 
-void World::LeaveTrace(const PixelRect& area, std::vector<std::int32_t> pixels)
+void World::LeaveTrace(const PixelRect& area)
 {
-    traces_.push_back({area, std::move(pixels)});
+    Trace trace{area, {}};
+    trace.pixels.reserve(static_cast<std::size_t>(std::max(0, area.Width())) * std::max(0, area.Height()));
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            trace.pixels.push_back(ComposedPixel({x, y}));
+        }
+    }
+    traces_.push_back(std::move(trace));
 }
 
 void World::AfterWindowChange() const

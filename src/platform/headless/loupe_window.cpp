@@ -22,15 +22,7 @@ void HeadlessLoupe::Hide()
 {
     const WindowChange change(world_);
     if (visible_) {
-        const PixelRect& area = frame_.window;
-        std::vector<std::int32_t> pixels;
-        pixels.reserve(static_cast<std::size_t>(area.Width()) * area.Height());
-        for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x) {
-                pixels.push_back(PixelAt({x, y}, world_.Config().chrome));
-            }
-        }
-        world_.LeaveTrace(area, std::move(pixels));
+        world_.LeaveTrace(frame_.window);
     }
     visible_ = false;
 }

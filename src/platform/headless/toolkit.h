@@ -147,10 +147,10 @@ public:
     // Bracket a change to how a window shows (shown, hidden, moved, restacked, reshaped).
     void BeforeWindowChange();
     void AfterWindowChange() const;
-    // A window left the screen here: its pixels stay over the program's windows beneath it until
-    // they repaint, which only their idle time brings (an X server without a compositor shows the
-    // uncovered part as it was until the window's owner puts its pixels back).
-    void LeaveTrace(const PixelRect& area, std::vector<std::int32_t> pixels);
+    // A window is about to leave the screen here: what the screen shows there stays over the program's
+    // windows beneath until they repaint, which only their idle time brings (an X server without a
+    // compositor shows the uncovered part as it was until the window's owner puts its pixels back).
+    void LeaveTrace(const PixelRect& area);
     // A weak handle: the form instance if it still exists.
     HeadlessForm* Instance(FormId id, int serial) const;
 
