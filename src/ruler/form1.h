@@ -16,14 +16,6 @@
 
 namespace vardek {
 
-// Where a snapshot's pixels came from: the window's outer corner and the offset from it to the
-// picture's drawing area, both at the moment of the copy.
-struct SnapshotPlace {
-    std::int32_t winLeft = 0;
-    std::int32_t winTop = 0;
-    PixelPoint offset;
-};
-
 enum class SnapshotSource { Store, Screen };
 
 // What a cancel does with the coordinate view: takes it off the screen, or, inside a recall that
@@ -42,8 +34,6 @@ public:
 
     const ViewState& State() const { return state_; }
     ViewState& State() { return state_; }
-    // The offset from the window's corner to the picture for the snapshot on show.
-    PixelPoint ViewOffset() const { return viewOffset_; }
     // Whether the see-through frame is cut (no snapshot on show).
     bool FrameCut() const { return frameCut_; }
 
@@ -112,8 +102,6 @@ private:
     bool frameCut_ = false;
     // Z switched the loupe on; it shows only while a snapshot is on show.
     bool loupeOn_ = false;
-    // Picture offset recorded with WinLeftPx, WinTopPx for the snapshot on show.
-    PixelPoint viewOffset_;
     // Where the store's pixels came from, so that a restore names their true positions.
     SnapshotPlace storePlace_;
 };

@@ -26,7 +26,7 @@ void Form1::Command1_Click()
     CaptureScreen(Picture1(), keep);
     StoreView();
     ResetWindowRegion();
-    storePlace_ = {state_.WinLeftPx, state_.WinTopPx, viewOffset_};
+    storePlace_ = state_.Place;
     toolkit_.GetForm(FormId::Form2).Show();
     SetTopMost(toolkit_, FormId::Form1, 0);
     toolkit_.Yield();
@@ -45,9 +45,9 @@ void Form1::RecordSnapshotPlace()
     }
     platform::Form& self = Self();
     const PixelRect outer = self.WindowRect();
-    state_.WinLeftPx = outer.left;
-    state_.WinTopPx = outer.top;
-    viewOffset_ = MeasureFrameOffsets(self, self.Picture("Picture1")).picture;
+    state_.Place = {.WinLeftPx = outer.left,
+                    .WinTopPx = outer.top,
+                    .offset = MeasureFrameOffsets(self, self.Picture("Picture1")).picture};
 }
 
 std::vector<PixelRect> Form1::OwnWindowsOverView()
@@ -98,19 +98,16 @@ void Form1::RestoreSnapshot()
 {
     platform::PictureBox& view = Picture1();
     view.CopyFrom(Self().Picture("Picture2"), view.ImageSize());
-    state_.WinLeftPx = storePlace_.winLeft;
-    state_.WinTopPx = storePlace_.winTop;
-    viewOffset_ = storePlace_.offset;
+    state_.Place = storePlace_;
 }
 
 void Form1::DrawGuides(Colour colour)
 {
     platform::PictureBox& view = Picture1();
     const PixelRect bounds = view.Bounds();
-    const int x = Saturate16(std::int64_t{state_.PointerX} - state_.WinLeftPx - viewOffset_.x);
-    const int y = Saturate16(std::int64_t{state_.PointerY} - state_.WinTopPx - viewOffset_.y);
-    view.DrawLine({x, 0}, {x, bounds.Height()}, colour);
-    view.DrawLine({0, y}, {bounds.Width(), y}, colour);
+    const PixelPoint at = state_.Place.ToPicture(state_.PointerX, state_.PointerY);
+    view.DrawLine({at.x, 0}, {at.x, bounds.Height()}, colour);
+    view.DrawLine({0, at.y}, {bounds.Width(), at.y}, colour);
 }
 
 void Form1::PlaceOrigin()
@@ -150,7 +147,7 @@ void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
         RecordSnapshotPlace();
         CaptureScreen(Picture1(), {});
         ResetWindowRegion();
-        storePlace_ = {state_.WinLeftPx, state_.WinTopPx, viewOffset_};
+        storePlace_ = state_.Place;
         toolkit_.Yield();
         StoreView();
     }
