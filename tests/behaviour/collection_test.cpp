@@ -74,10 +74,10 @@ TEST_F(CollectionTest, Copy_WhileClipboardHeld_KeepsTextForLaterCopy)
 TEST_F(CollectionTest, Collection_SurvivesCaptureAndCancel)
 {
     world->Click(FormId::Form2, "CR");
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(View("Text1"), "0");
     world->Click(FormId::Form1, "Command2");
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(View("Text1"), "0");
 }
 

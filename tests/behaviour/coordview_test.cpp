@@ -2,6 +2,7 @@
 // keyboard back to the ruler, and the readouts reset.
 #include "coordview/readouts.h"
 #include "program_fixture.h"
+#include "ruler/key_codes.h"
 
 namespace vardek::testing {
 namespace {
@@ -18,7 +19,7 @@ TEST_F(CoordViewTest, ReadoutWrite_WhileClosed_CreatesViewHidden)
 
 TEST_F(CoordViewTest, ClosedWithCloseBox_ReopensWhereItWasClosed)
 {
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     ASSERT_EQ(world->Window(FormId::Form2).WindowRect().TopLeft(), (PixelPoint{0, 0}));
     world->MoveWindow(FormId::Form2, {700, -5});
     world->CloseBox(FormId::Form2);
@@ -26,35 +27,35 @@ TEST_F(CoordViewTest, ClosedWithCloseBox_ReopensWhereItWasClosed)
     EXPECT_EQ(program->Shared().Form2Left, 700);
     EXPECT_EQ(program->Shared().Form2Top, -5);
 
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_TRUE(ViewVisible());
     EXPECT_EQ(world->Window(FormId::Form2).WindowRect().TopLeft(), (PixelPoint{700, -5}));
 }
 
 TEST_F(CoordViewTest, DraggedButNotClosed_SnapshotPutsItBackAtRememberedPlace)
 {
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     world->MoveWindow(FormId::Form2, {640, 480});
     world->ControlOf(FormId::Form2, "Text1").SetCaption("12,-3");
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(world->Window(FormId::Form2).WindowRect().TopLeft(), (PixelPoint{0, 0}));
     EXPECT_EQ(Caption(FormId::Form2, "Text1"), "12,-3");  // hidden and shown, not destroyed
 }
 
 TEST_F(CoordViewTest, DraggedThenCancel_RemembersDraggedPlaceAndKeepsCollection)
 {
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     world->MoveWindow(FormId::Form2, {640, 480});
     world->ControlOf(FormId::Form2, "Text1").SetCaption("12,-3");
     world->Click(FormId::Form1, "Command2");
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(world->Window(FormId::Form2).WindowRect().TopLeft(), (PixelPoint{640, 480}));
     EXPECT_EQ(Caption(FormId::Form2, "Text1"), "12,-3");
 }
 
 TEST_F(CoordViewTest, ClickInView_HandsFocusBackToRulerPicture)
 {
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     ASSERT_EQ(world->FocusName(), "Form1.Picture1");
     world->ActivateByUser(FormId::Form2);
     EXPECT_EQ(world->FocusName(), "Form1.Picture1");
@@ -66,7 +67,7 @@ TEST_F(CoordViewTest, ClickInView_HandsFocusBackToRulerPicture)
 
 TEST_F(CoordViewTest, ActivationFromAnotherProgram_DoesNotMoveFocus)
 {
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     world->ActivateOtherProgram();
     world->ActivateByUser(FormId::Form2);
     EXPECT_EQ(world->ActiveForm(), FormId::Form2);
@@ -75,7 +76,7 @@ TEST_F(CoordViewTest, ActivationFromAnotherProgram_DoesNotMoveFocus)
 
 TEST_F(CoordViewTest, ResetReadouts_ZeroesAllThirteenAndNothingElse)
 {
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     int value = -6;
     for (std::string_view name : kReadoutNames) {
         world->ControlOf(FormId::Form2, name).SetCaption(std::to_string(value++));

@@ -32,7 +32,7 @@ void ExpectFrameAndReadoutsLineUp(World& world)
                                                drawing.right - outer.left, drawing.bottom - outer.top}));
     EXPECT_EQ(ruler.Shape()->outer, (PixelRect{0, 0, outer.Width(), outer.Height()}));
 
-    world.PressKey(71);
+    world.PressKey(keys::kG);
     const PixelPoint pixel = {drawing.left + 30, drawing.top + 20};
     world.MoveWindow(FormId::Form2, {0, pixel.y + 10});  // out of the way
     world.MovePointer(pixel);
@@ -68,9 +68,9 @@ TEST(Dpi, MoveToMonitorOfOtherScaling_LaysOutAgainAndClearsMeasurement)
     World world(config);
     Program program(world);
     world.Run([&] { program.Start(); });
-    world.PressKey(71);
+    world.PressKey(keys::kG);
     world.MovePointer({300, 250});
-    world.PressKey(32);
+    world.PressKey(keys::kSpace);
     ASSERT_EQ(program.Ruler().State().OriginMode, 1);
 
     world.MoveWindow(FormId::Form1, {2100, 200});

@@ -1,6 +1,7 @@
 // Layout on resize, the see-through frame, minimise and restore, and the cancel.
 #include "program_fixture.h"
 #include "ruler/frame_geometry.h"
+#include "ruler/key_codes.h"
 
 namespace vardek::testing {
 namespace {
@@ -15,7 +16,7 @@ PixelRect BoundsOf(World& world, const char* name)
 // Takes a snapshot and marks a measurement in progress, as a pointer move over it would.
 void StartMeasurement(World& world)
 {
-    world.PressKey(71);
+    world.PressKey(keys::kG);
     world.ControlOf(FormId::Form1, "Label1").SetCaption("(106,75)");
 }
 

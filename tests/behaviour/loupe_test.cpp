@@ -90,7 +90,7 @@ TEST_F(LoupeTest, Z_OverTheBareFrame_WaitsForTheNextSnapshot)
     Key(kZ);
     EXPECT_FALSE(Shown());
     EXPECT_TRUE(program->Ruler().LoupeOn());
-    Key(71);
+    Key(keys::kG);
     EXPECT_TRUE(Shown());
     // Z with the focus on a button reaches the ruler too.
     world->ControlOf(FormId::Form1, "Command1").SetFocus();
@@ -163,7 +163,7 @@ TEST_F(LoupeTest, Distance_AgreesWithTheWidthAndHeightShown)
     EXPECT_EQ(LoupeCaption(2), "距離 84.9");
     // Leftwards and upwards: negative W and H, the same length.
     Key(kSpace);
-    Key(71);
+    Key(keys::kG);
     PointAt(100, 90);
     Key(kSpace);
     PointAt(70, 70);
@@ -191,7 +191,7 @@ TEST_F(LoupeTest, Capture_WithTheLoupeOn_CopiesNoneOfIt)
     }
     bool loupeOnScreenDuringCopy = false;
     world->DuringYield(0, [&] { loupeOnScreenDuringCopy = Shown(); });
-    Key(71);  // over the snapshot: the ruler copies its own view from the screen
+    Key(keys::kG);  // over the snapshot: the ruler copies its own view from the screen
     EXPECT_FALSE(loupeOnScreenDuringCopy);
     std::size_t i = 0;
     for (int y = 0; y < size.height; ++y) {
@@ -226,7 +226,7 @@ TEST_F(LoupeTest, FrameStateAndMinimise_HideIt_RestoreShowsItAgain)
     EXPECT_TRUE(Shown());
     Key(kH);
     EXPECT_FALSE(Shown());
-    Key(71);
+    Key(keys::kG);
     EXPECT_TRUE(Shown());
     Key(kSpace);
     Key(kSpace);  // clears the measurement back to the frame
@@ -236,7 +236,7 @@ TEST_F(LoupeTest, FrameStateAndMinimise_HideIt_RestoreShowsItAgain)
 TEST_F(LoupeTest, Place_StaysWholeOnTheMonitorAndOffTheSquareAnywhereOverThePicture)
 {
     world->MoveWindow(FormId::Form1, {1280 - 300, 1024 - 260});
-    Key(71);
+    Key(keys::kG);
     Key(kZ);
     const PixelRect area = world->Window(FormId::Form1).Picture("Picture1").DrawingAreaOnScreen();
     const PixelRect monitor = {0, 0, 1280, 1024};
@@ -257,7 +257,7 @@ TEST_F(LoupeTest, SecondMonitor_TheLoupeStaysOnThePointersMonitor)
 {
     world->ReplaceMonitors({{.rect = {0, 0, 1280, 1024}}, {.rect = {-1280, 0, 0, 1024}}});
     world->MoveWindow(FormId::Form1, {-200, 300});
-    Key(71);
+    Key(keys::kG);
     Key(kZ);
     const PixelRect area = world->Window(FormId::Form1).Picture("Picture1").DrawingAreaOnScreen();
     PointAtScreen(-3, area.top + 50);  // left monitor, by its right edge

@@ -35,7 +35,7 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        world->PressKey(71);
+        world->PressKey(keys::kG);
         // The view opens at the screen's corner, over the picture's left edge: the user moves it aside.
         world->MoveWindow(FormId::Form2, kViewAside);
     }

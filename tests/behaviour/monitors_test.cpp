@@ -30,7 +30,7 @@ protected:
     void SnapshotAt(PixelPoint corner)
     {
         world->MoveWindow(FormId::Form1, corner);
-        world->PressKey(71);
+        world->PressKey(keys::kG);
     }
 };
 
@@ -52,11 +52,11 @@ TEST_F(MonitorsTest, SnapshotAcrossTwoMonitors_CopiesEveryPixelAndNamesNegativeP
     world->MovePointer({-150, 200});
     EXPECT_EQ(View("GX"), "-150");
     EXPECT_EQ(Caption(FormId::Form1, "Label1"), "(-150,200)");
-    world->PressKey(32);
+    world->PressKey(keys::kSpace);
     EXPECT_EQ(Caption(FormId::Form1, "Prev"), "-150,200");
     EXPECT_EQ(View("DispX"), "-150");
     world->MovePointer({-1, 150});
-    world->PressKey(66);
+    world->PressKey(keys::kB);
     world->MovePointer({120, 330});  // below the coordinate view
     EXPECT_EQ(View("X1"), "149");
     EXPECT_EQ(View("Y1"), "-50");
@@ -69,14 +69,14 @@ TEST_F(MonitorsTest, LeftOfMainMonitor_EdgeJumpAndRestoreOfNegativeOrigin)
 {
     SnapshotAt({-1600, -400});
     world->MovePointer({-1480, -300});
-    world->PressKey(37, platform::kShiftMask);
+    world->PressKey(keys::kLeft, platform::kShiftMask);
     EXPECT_EQ(world->CursorPos(), (PixelPoint{-1491, -300}));  // the square's right column
 
     world->MovePointer({-1500, -300});
-    world->PressKey(32);
+    world->PressKey(keys::kSpace);
     ASSERT_EQ(Caption(FormId::Form1, "Prev"), "-1500,-300");
     world->MoveWindow(FormId::Form1, {-1650, -420});
-    world->PressKey(86);
+    world->PressKey(keys::kV);
     EXPECT_EQ(State().OriginX, -1500);
     EXPECT_EQ(State().OriginY, -300);
     EXPECT_EQ(View("DispY"), "-300");
@@ -88,17 +88,17 @@ TEST_F(MonitorsTest, CoordinateView_ReopensWhereClosedOrOnNearestMonitorWhenGone
     SnapshotAt({300, 300});
     world->MoveWindow(FormId::Form2, {-1800, -500});
     world->CloseBox(FormId::Form2);
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(world->Window(FormId::Form2).WindowRect().TopLeft(), (PixelPoint{-1800, -500}));
 
     world->CloseBox(FormId::Form2);
     world->ReplaceMonitors({{.rect = {0, 0, 1920, 1080}}});  // the left monitor unplugged
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(world->Window(FormId::Form2).WindowRect().TopLeft(), (PixelPoint{0, 0}));
 
     world->MoveWindow(FormId::Form2, {1900, 1000});  // partly on the monitor: left where it is
     world->CloseBox(FormId::Form2);
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(world->Window(FormId::Form2).WindowRect().TopLeft(), (PixelPoint{1900, 1000}));
 }
 

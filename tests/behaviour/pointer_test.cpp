@@ -86,7 +86,7 @@ TEST_F(PointerTest, OriginInScreenColumnZero_IsAnOrigin)
 {
     world->Click(FormId::Form1, "Command2");
     world->MoveWindow(FormId::Form1, {-10, 400});  // below the coordinate view
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     PointAtScreen(0, 450);
     Key(kSpace);
     ASSERT_EQ(State().OriginX, 0);

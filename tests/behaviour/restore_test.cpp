@@ -64,7 +64,7 @@ TEST_F(RestoreTest, ButtonEnabling_AcrossCaptureCancelRestoreRedraw)
     EXPECT_EQ(states(), (std::pair{false, false}));  // after the capture
     Key(kH);
     EXPECT_EQ(states(), (std::pair{false, true}));
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(states(), (std::pair{false, false}));
     PointAtScreen(300, 250);
     Key(kSpace);
@@ -107,7 +107,7 @@ TEST_F(RestoreTest, OriginBeyond999_ComesBackIntact)
 {
     Key(kH);
     world->MoveWindow(FormId::Form1, {900, 500});
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     PointAtScreen(1024, 700);
     Key(kSpace);
     ASSERT_EQ(Caption(FormId::Form1, "Prev"), "1024,700");
@@ -123,7 +123,7 @@ TEST_F(RestoreTest, CaptureAfterOrigin_ReplacesTheStore)
     Key(kSpace);
     Key(kH);
     world->MoveWindow(FormId::Form1, {kWindowCorner.x - 100, kWindowCorner.y});
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     Key(kV);
     // The square now lies 100 pixels further right in the picture.
     EXPECT_EQ(ViewPixel(400 - 162, 300 - 220), 0x000000);
@@ -149,7 +149,7 @@ protected:
 
 TEST_F(RedrawTest, Redraw_TakesFreshSnapshotOfChangedDesktop)
 {
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     world->MovePointer({300, 250});
     world->PressKey(kSpace);
     world->PressKey(kH);

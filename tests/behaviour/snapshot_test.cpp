@@ -36,7 +36,7 @@ TEST_F(SnapshotTest, Capture_LeavesMeasurementAloneAndDisablesRedraw)
     world->Click(FormId::Form1, "Command2");  // enables redraw; the origin is cleared by the cancel
     PointAt(0, 0);
     ASSERT_TRUE(Enabled("Command4"));
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_FALSE(Enabled("Command4"));
     EXPECT_TRUE(Enabled("Command3"));
     EXPECT_EQ(Caption(FormId::Form1, "Prev"), "272,230");
@@ -47,7 +47,7 @@ TEST_F(SnapshotTest, Capture_LeavesMeasurementAloneAndDisablesRedraw)
     Key(kSpace);
     PointAt(25, 31);
     Key(kB);
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(State().OriginMode, 1);
     EXPECT_EQ(State().OriginX, 282);
     EXPECT_EQ(State().StartX, 5);
@@ -64,7 +64,7 @@ TEST_F(SnapshotTest, CaptureWhileWhole_CopiesOwnViewAndKeepsItsPositions)
     ASSERT_NE(StorePixel(30, 5), 0x0000FF);
 
     world->MoveWindow(FormId::Form1, {kWindowCorner.x + 20, kWindowCorner.y + 10});
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     EXPECT_EQ(StorePixel(30, 5), 0x0000FF);  // the guides came along with the view
     EXPECT_EQ(StorePixel(5, 40), 0x0000FF);
     EXPECT_EQ(State().Place.WinLeftPx, kWindowCorner.x);

@@ -1,5 +1,6 @@
 // Start-up, stacking, the ruler's own keys and closing.
 #include "program_fixture.h"
+#include "ruler/key_codes.h"
 
 namespace vardek::testing {
 namespace {
@@ -124,11 +125,11 @@ TEST_F(StartupTest, SetTopMost_FlagsMoveBetweenBandsAndShow)
 
 TEST_F(StartupTest, F1_OpensHelpWhateverHasFocusAndModifiers)
 {
-    world->PressKey(112);
+    world->PressKey(keys::kF1);
     EXPECT_EQ(world->HelpOpened(), 1);
     world->Window(FormId::Form1).Get("Command2").SetFocus();
     ASSERT_EQ(world->FocusName(), "Form1.Command2");
-    world->PressKey(112, platform::kShiftMask | platform::kCtrlMask);
+    world->PressKey(keys::kF1, platform::kShiftMask | platform::kCtrlMask);
     EXPECT_EQ(world->HelpOpened(), 2);
 }
 
@@ -138,7 +139,7 @@ TEST_F(StartupTest, G_TakesSnapshotWithAnyModifierAndAnyFocus)
     for (int shift : modifiers) {
         world->Click(FormId::Form1, "Command2");  // back to the frame, focus on a button
         world->Window(FormId::Form1).Get("Command2").SetFocus();
-        world->PressKey(71, shift);
+        world->PressKey(keys::kG, shift);
         EXPECT_TRUE(ViewVisible()) << shift;
         EXPECT_EQ(world->Window(FormId::Form1).GetBand(), Band::Normal) << shift;
         EXPECT_EQ(world->Window(FormId::Form2).GetBand(), Band::TopMost) << shift;
@@ -160,7 +161,7 @@ TEST_F(StartupTest, OtherLetters_ChangeNothing)
 
 TEST_F(StartupTest, CloseRuler_EndsProgramWithoutStoringViewPlace)
 {
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     ASSERT_TRUE(ViewVisible());
     world->MoveWindow(FormId::Form2, {300, 200});
     world->CloseBox(FormId::Form1);
@@ -174,7 +175,7 @@ TEST_F(StartupTest, CloseRuler_EndsProgramWithoutStoringViewPlace)
 TEST_F(StartupTest, CloseRuler_DuringAYieldStopsEverySuspendedHandler)
 {
     // The cancel yields after making the ruler topmost; closing there must not let it resume.
-    world->PressKey(71);
+    world->PressKey(keys::kG);
     world->DuringNextYield([this] { world->Post([this] { world->Unload(FormId::Form1); }); });
     world->Click(FormId::Form1, "Command2");
     EXPECT_TRUE(world->Ended());

@@ -48,7 +48,7 @@ TEST_P(ViewLifetimeTest, Path_KeepsLineAndWindow_ResetsReadouts_RemembersPlace)
     EXPECT_EQ(program->Shared().Form2Left, kDragged.x);
     EXPECT_EQ(program->Shared().Form2Top, kDragged.y);
     if (!ViewVisible()) {
-        Key(71);  // the next snapshot shows it
+        Key(keys::kG);  // the next snapshot shows it
     }
 
     ASSERT_TRUE(ViewVisible());
@@ -99,7 +99,7 @@ TEST_F(ViewKeptTest, OnlyClear_EmptiesTheLine)
     world->Click(FormId::Form2, "CG");
     ASSERT_EQ(View("Text1"), "0,0");
     Key(kH);
-    Key(71);
+    Key(keys::kG);
     Key(kV);  // disabled: nothing
     EXPECT_EQ(View("Text1"), "0,0");
     world->Click(FormId::Form2, "Label17");
@@ -175,7 +175,7 @@ protected:
     // the picture's border has written the coordinate line shows it again.
     void RedrawWithViewShownAt(PixelPoint place)
     {
-        world.PressKey(71);
+        world.PressKey(keys::kG);
         world.MoveWindow(FormId::Form2, place);
         SetOrigin();
         world.PressKey(keys::kH);
@@ -194,7 +194,7 @@ protected:
 
 TEST_F(ViewOnScreenTest, Restore_ViewStaysOnTopInPlace_WhereverItStands)
 {
-    world.PressKey(71);
+    world.PressKey(keys::kG);
     const PixelRect ruler = world.Window(FormId::Form1).WindowRect();
     // Over the ruler's bar and frame at its bottom right, then over the opening itself.
     for (PixelPoint place : {PixelPoint{ruler.right - 20, ruler.bottom - 20}, PixelPoint{300, 260}}) {
@@ -213,13 +213,13 @@ TEST_F(ViewOnScreenTest, Restore_ViewStaysOnTopInPlace_WhereverItStands)
         EXPECT_EQ(world.Window(FormId::Form1).GetBand(), Band::Normal);
         EXPECT_EQ(world.FocusName(), "Form1.Picture1");
         world.PressKey(keys::kSpace);  // clear: the next round sets the origin again
-        world.PressKey(71);
+        world.PressKey(keys::kG);
     }
 }
 
 TEST_F(ViewOnScreenTest, Redraw_FromTheFrame_ShowsTheViewOnceAfterTheCopy)
 {
-    world.PressKey(71);
+    world.PressKey(keys::kG);
     world.MoveWindow(FormId::Form2, {300, 260});  // over the opening
     SetOrigin();
     world.PressKey(keys::kH);
