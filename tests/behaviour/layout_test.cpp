@@ -13,11 +13,11 @@ PixelRect BoundsOf(World& world, const char* name)
     return world.ControlOf(FormId::Form1, name).Bounds();
 }
 
-// Takes a snapshot and marks a measurement in progress, as a pointer move over it would.
+// Takes a snapshot and moves the pointer over it: a measurement is in progress.
 void StartMeasurement(World& world)
 {
     world.PressKey(keys::kG);
-    world.ControlOf(FormId::Form1, "Label1").SetCaption("(106,75)");
+    world.MovePointer({300, 250});
 }
 
 TEST(FrameGeometry, HoleFor400By300Client_IsDrawingAreaInWindowPixels)
@@ -131,7 +131,7 @@ TEST_F(LayoutTest, MinimiseAndRestore_DuringMeasurement_KeepsSnapshotOnShow)
     EXPECT_EQ(world->Window(FormId::Form1).GetBand(), Band::Normal);
     EXPECT_EQ(world->ZOrder().front(), FormId::Form2);
     EXPECT_FALSE(world->Window(FormId::Form1).Shape()->hole.has_value());
-    EXPECT_EQ(Caption(FormId::Form1, "Label1"), "(106,75)");
+    EXPECT_EQ(Caption(FormId::Form1, "Label1"), "(300,250)");
 }
 
 TEST_F(LayoutTest, ResizeWhileMinimised_WithRestorePending_StaysMinimised)
@@ -147,11 +147,12 @@ TEST_F(LayoutTest, ResizeWhileMinimised_WithRestorePending_StaysMinimised)
 TEST_F(LayoutTest, ResizeDuringMeasurement_ShowsViewAndClearsEverything)
 {
     StartMeasurement(*world);
-    State().OriginMode = 1;
-    State().OriginX = 12;
-    State().StartX = 3;
-    world->ControlOf(FormId::Form2, "DispX").SetCaption("12");
-    world->ControlOf(FormId::Form1, "Command3").SetEnabled(true);
+    world->PressKey(keys::kSpace);  // the origin at (300,250)
+    world->MovePointer({303, 252});
+    world->PressKey(keys::kB);  // the first point, 3 right of it
+    ASSERT_EQ(Caption(FormId::Form2, "DispX"), "300");
+    ASSERT_EQ(State().StartX, 3);
+    ASSERT_TRUE(Enabled("Command3"));
 
     world->ResizeClient(FormId::Form1, {420, 310});
     EXPECT_TRUE(ViewVisible());
@@ -180,12 +181,10 @@ TEST_F(LayoutTest, SecondResizeDuringYield_OuterRunCutsFrameForFinalSize)
 TEST_F(LayoutTest, Cancel_ReturnsToFrameAndLeavesOthersAlone)
 {
     StartMeasurement(*world);
-    State().PointerX = 321;
-    State().ColorPick = -1;
-    State().OriginMode = 1;
-    world->ControlOf(FormId::Form1, "Command3").SetEnabled(true);
-    world->ControlOf(FormId::Form1, "Prev").SetCaption("045,007");
-    world->ControlOf(FormId::Form2, "CR").SetCaption("157");
+    world->PressKey(keys::kN);  // colour following on
+    world->MovePointer({321, 227});
+    world->PressKey(keys::kSpace);  // the origin, remembered in Prev
+    ASSERT_EQ(Caption(FormId::Form1, "Prev"), "321,227");
     ASSERT_FALSE(Enabled("Command4"));
 
     world->Click(FormId::Form1, "Command2");
@@ -197,7 +196,7 @@ TEST_F(LayoutTest, Cancel_ReturnsToFrameAndLeavesOthersAlone)
     EXPECT_EQ(world->FocusName(), "Form1.Picture1");
     EXPECT_TRUE(Enabled("Command4"));
     EXPECT_TRUE(Enabled("Command3"));
-    EXPECT_EQ(Caption(FormId::Form1, "Prev"), "045,007");
+    EXPECT_EQ(Caption(FormId::Form1, "Prev"), "321,227");
     EXPECT_EQ(State().PointerX, 321);
     EXPECT_EQ(State().ColorPick, -1);
 }

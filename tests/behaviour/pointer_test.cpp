@@ -6,19 +6,20 @@ namespace {
 
 using PointerTest = MeasureTest;
 
-TEST(SplitColor, SplitsBytesAndOutsideValue)
+TEST(PointerColour, PressSplitsTheSampledColourIntoItsBytes)
 {
-    World world;
+    WorldConfig config;
+    config.desktop = [](PixelPoint) { return 18 * 65536 + 52 * 256 + 86; };
+    World world(config);
     Program program(world);
-    Form1& ruler = program.Ruler();
-    ruler.SplitColor(18 * 65536 + 52 * 256 + 86);
-    EXPECT_EQ(ruler.State().Red, 86);
-    EXPECT_EQ(ruler.State().Green, 52);
-    EXPECT_EQ(ruler.State().Blue, 18);
-    ruler.SplitColor(-1);
-    EXPECT_EQ(ruler.State().Red, -1);
-    EXPECT_EQ(ruler.State().Green, 0);
-    EXPECT_EQ(ruler.State().Blue, 0);
+    world.Run([&program] { program.Start(); });
+    world.PressKey(keys::kG);
+    world.PressButton({kPictureOnScreen.x + 10, kPictureOnScreen.y + 10});
+    world.ReleaseButton();
+    const auto shown = [&world](const char* name) { return world.ControlOf(FormId::Form2, name).Caption(); };
+    EXPECT_EQ(shown("CR"), "86");
+    EXPECT_EQ(shown("CG"), "52");
+    EXPECT_EQ(shown("CB"), "18");
 }
 
 TEST_F(PointerTest, NoOrigin_ShowsScreenPositionOnly)
@@ -136,17 +137,20 @@ TEST_F(PointerTest, DragOffPictureWithButtonHeld_SamplesOutsideAndCountsOn)
     world->ReleaseButton();
 }
 
-TEST_F(PointerTest, TrackingOff_IgnoresMovesButNotClicks)
+TEST_F(PointerTest, DuringARecall_MovesAreIgnoredButPressesSample)
 {
     PointAt(5, 5);
-    State().TrackingOff = -1;
-    PointAt(40, 40);
+    Key(kSpace);
+    // The restore's fourth yield comes with the stored picture whole on show again.
+    world->DuringYield(3, [this] {
+        PointAt(40, 40);
+        world->PressButton({kPictureOnScreen.x + 60, kPictureOnScreen.y + 30});  // grey
+        world->ReleaseButton();
+    });
+    Key(kV);
     EXPECT_EQ(State().PointerX, 267);
-    EXPECT_EQ(View("GX"), "267");
-    world->PressButton({405, 305});
-    world->ReleaseButton();
-    EXPECT_EQ(View("CR"), "0");
-    EXPECT_EQ(State().PointerX, 267);
+    EXPECT_EQ(View("DispX"), "267");
+    EXPECT_EQ(View("CR"), "128");
 }
 
 }  // namespace

@@ -40,8 +40,14 @@ protected:
     bool Enabled(const char* name) const { return world->ControlOf(FormId::Form1, name).Enabled(); }
     bool ViewVisible() const { return world->IsLoaded(FormId::Form2) && world->Window(FormId::Form2).Visible(); }
     ViewState& State() { return program->Ruler().State(); }
-    // The ruler's Label1, which also tells whether a measurement is in progress.
-    void SetCoordinateLine(const char* text) { world->ControlOf(FormId::Form1, "Label1").SetCaption(text); }
+    // Combo1 is hidden and has no items, so no user reaches it: the one place where a test goes
+    // around the user's input is its click slot, given an entry as its text.
+    void ChooseHiddenCombo1Entry(const char* entry)
+    {
+        platform::Control& combo = world->ControlOf(FormId::Form1, "Combo1");
+        combo.SetCaption(entry);
+        world->Run([this, &combo] { world->RunSlot()(combo.onClick); });
+    }
 
     std::unique_ptr<World> world;
     std::unique_ptr<Program> program;

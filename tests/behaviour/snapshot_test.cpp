@@ -92,10 +92,9 @@ TEST_F(SnapshotTest, Guides_SpanWholePictureInViewOnly)
 TEST_F(SnapshotTest, RecallFromStore_PointerMoveDuringYieldRewritesTheOrigin)
 {
     // The recall through the combo box does not suspend pointer tracking.
-    world->ControlOf(FormId::Form1, "Combo1").SetCaption("300,250");
     // Its fourth yield comes after the window is whole again, with the stored picture on show.
     world->DuringYield(3, [this] { world->SetCursorPos({kPictureOnScreen.x + 7, kPictureOnScreen.y + 9}); });
-    world->Run([this] { program->Ruler().Combo1_Click(); });
+    ChooseHiddenCombo1Entry("300,250");
     EXPECT_EQ(State().OriginX, 269);
     EXPECT_EQ(State().OriginY, 229);
     EXPECT_EQ(View("DispX"), "269");
@@ -108,8 +107,7 @@ TEST_F(SnapshotTest, RecallFromStore_PointerMoveDuringYieldRewritesTheOrigin)
 
 TEST_F(SnapshotTest, RecallFromStore_WithoutInterference_PlacesTextsPoint)
 {
-    world->ControlOf(FormId::Form1, "Combo1").SetCaption("300,250");
-    world->Run([this] { program->Ruler().Combo1_Click(); });
+    ChooseHiddenCombo1Entry("300,250");
     EXPECT_EQ(State().OriginX, 300);
     EXPECT_EQ(State().OriginY, 250);
     EXPECT_EQ(ViewPixel(300 - 262, 3), 0x0000FF);
