@@ -378,6 +378,27 @@ void SnapshotWithLoupeOn(Session& s)
     CHECK(ToFrame(s), "H returns to the bare frame");
 }
 
+// True if the screen shows the loupe where it stands over the picture: none of its pixels there is
+// the pattern's, as no pixel of a colour-per-pixel pattern can be where the loupe shows it magnified.
+bool LoupeDrawn(Session& s, const FunctionPattern& pattern, const RECT& picture)
+{
+    HWND loupe = LoupeOf(s);
+    RECT over{};
+    const RECT window = WindowRect(loupe);
+    if (!loupe || !IntersectRect(&over, &window, &picture)) {
+        return false;
+    }
+    const ScreenGrab grab(over);
+    for (LONG y = over.top; y < over.bottom; ++y) {
+        for (LONG x = over.left; x < over.right; ++x) {
+            if (grab.At({x, y}) == pattern.At({x, y})) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // New snapshots taken over a snapshot on show with the loupe beside the pointer over the picture, by G
 // and by a click on "写す", ten rounds in a row with the loupe somewhere else each time: the copy of the
 // screen must not catch the loupe. Under Wine the loupe is hidden at once, but the X server repaints
@@ -437,9 +458,21 @@ void NewSnapshotsLeaveLoupeOut(Session& s)
         SetWindowPos(CoordViewOf(s), nullptr, aside.x, aside.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         WaitUntil([&] { return viewAt(aside); }, 3000);
         if (byKey) {
+            CHECK(LoupeDrawn(s, pattern, picture), "%s: the loupe is drawn over the picture", when.c_str());
             Key('G');
         } else {
-            Click(CenterOnScreen(copy));
+            PlacePointer(CenterOnScreen(copy));
+            SendMouseButton(MOUSEEVENTF_LEFTDOWN);
+            // Wine draws the ruler over the topmost loupe once its button is pressed, though the window order
+            // keeps the loupe on top; on Windows the loupe stays drawn on top. It is drawn there again before the
+            // button comes up by a step out of the topmost band and back, which Wine passes on to the X server.
+            Settle(s.ruler);
+            for (HWND band : {HWND_NOTOPMOST, HWND_TOPMOST}) {
+                SetWindowPos(LoupeOf(s), band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            }
+            CHECK(WaitUntil([&] { return LoupeDrawn(s, pattern, picture); }, 2000),
+                  "%s: the loupe is drawn over the picture with the button pressed", when.c_str());
+            SendMouseButton(MOUSEEVENTF_LEFTUP);
         }
         if (!CHECK(WaitUntil([&] { return viewAt(home) && LoupeOf(s); }, 5000), "%s takes a new snapshot",
                    when.c_str())) {
