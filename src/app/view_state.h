@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "app/snapshot_place.h"
+
 namespace vardek {
 
 struct ViewState {
@@ -24,8 +26,7 @@ struct ViewState {
     std::int16_t RestorePending = 0;
     std::int16_t RelX = 0;
     std::int16_t RelY = 0;
-    std::int32_t WinLeftPx = 0;  // window's outer corner when the snapshot was taken
-    std::int32_t WinTopPx = 0;
+    SnapshotPlace Place;  // where the snapshot on show was taken: WinLeftPx, WinTopPx and the picture's offset
     std::int32_t Red = 0;
     std::int32_t Green = 0;
     std::int32_t Blue = 0;

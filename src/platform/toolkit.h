@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,13 @@ struct MonitorFit {
     bool onMonitor = false;
 };
 
+// The part of a screen area that one monitor shows, and that monitor's DPI.
+struct MonitorPart {
+    PixelRect area;
+    int dpi = kBaseDpi;
+    auto operator<=>(const MonitorPart&) const = default;
+};
+
 class Control {
 public:
     virtual ~Control() = default;
@@ -112,8 +120,10 @@ public:
     virtual PixelSize ImageSize() const = 0;
     // The drawing area on the screen, in physical pixels.
     virtual PixelRect DrawingAreaOnScreen() const = 0;
-    // Block copy (SRCCOPY) of the screen rectangle at screenOrigin into the image at 0,0.
-    virtual void CopyFromScreen(PixelPoint screenOrigin, PixelSize size) = 0;
+    // Block copy (SRCCOPY) of the screen rectangle at screenOrigin into the image at 0,0, as the
+    // monitors show it at that moment: what lies on no monitor reads black, whatever the window
+    // system keeps there. Image rectangles in `keep` keep the image's own pixels.
+    virtual void CopyFromScreen(PixelPoint screenOrigin, PixelSize size, std::span<const PixelRect> keep) = 0;
     // Block copy of another picture's image, from its 0,0 into this image at 0,0.
     virtual void CopyFrom(const PictureBox& source, PixelSize size) = 0;
     // A plain line into the image, in image pixels, end point excluded as GDI draws it.
@@ -211,6 +221,9 @@ public:
     virtual void OpenHelp() = 0;
 
     virtual MonitorFit MonitorFor(const PixelRect& window) const = 0;
+    // The parts of a screen area that each monitor shows, as the monitors are now; what lies on no
+    // monitor is in no part. The one answer to which monitor shows a pixel, and at what scale.
+    virtual std::vector<MonitorPart> MonitorParts(const PixelRect& area) const = 0;
 
     virtual PixelPoint CursorPos() const = 0;
     // Moves the screen pointer; a pointer-move event follows to the window under it.

@@ -36,6 +36,16 @@ struct PixelRect {
         return !Empty() && !other.Empty() && left < other.right && other.left < right && top < other.bottom &&
                other.top < bottom;
     }
+    // The part that lies in both; empty (all zero) when they do not meet.
+    PixelRect Intersection(const PixelRect& other) const
+    {
+        if (!Intersects(other)) {
+            return {};
+        }
+        return {left > other.left ? left : other.left, top > other.top ? top : other.top,
+                right < other.right ? right : other.right, bottom < other.bottom ? bottom : other.bottom};
+    }
+    PixelRect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     static PixelRect FromSize(PixelPoint origin, PixelSize size)
     {
         return {origin.x, origin.y, origin.x + size.width, origin.y + size.height};

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "app/module1.h"
 #include "app/view_state.h"
@@ -13,14 +15,6 @@
 #include "ruler/frame_geometry.h"
 
 namespace vardek {
-
-// Where a snapshot's pixels came from: the window's outer corner and the offset from it to the
-// picture's drawing area, both at the moment of the copy.
-struct SnapshotPlace {
-    std::int32_t winLeft = 0;
-    std::int32_t winTop = 0;
-    PixelPoint offset;
-};
 
 enum class SnapshotSource { Store, Screen };
 
@@ -40,8 +34,6 @@ public:
 
     const ViewState& State() const { return state_; }
     ViewState& State() { return state_; }
-    // The offset from the window's corner to the picture for the snapshot on show.
-    PixelPoint ViewOffset() const { return viewOffset_; }
     // Whether the see-through frame is cut (no snapshot on show).
     bool FrameCut() const { return frameCut_; }
 
@@ -89,7 +81,8 @@ private:
     void RestoreAfterPause();
     void ShowSnapshotArrangement();
     void RecordSnapshotPlace();
-    void CaptureScreen(platform::PictureBox& target);
+    std::vector<PixelRect> OwnWindowsOverView();
+    void CaptureScreen(platform::PictureBox& target, std::span<const PixelRect> keep);
     void StoreView();
     void ResetWindowRegion();
     void RestoreSnapshot();
@@ -109,8 +102,6 @@ private:
     bool frameCut_ = false;
     // Z switched the loupe on; it shows only while a snapshot is on show.
     bool loupeOn_ = false;
-    // Picture offset recorded with WinLeftPx, WinTopPx for the snapshot on show.
-    PixelPoint viewOffset_;
     // Where the store's pixels came from, so that a restore names their true positions.
     SnapshotPlace storePlace_;
 };

@@ -20,10 +20,9 @@ void Form1::Picture1_KeyDown(const KeyEvent& key)
     // The pointer's picture position as the last pointer move left it, and where that pixel
     // lies on the screen now that the window may have moved since the snapshot. PointerX and
     // PointerY stay in the snapshot's frame, where the pointer moves write them.
-    const int picX = Saturate16(std::int64_t{state_.PointerX} - state_.WinLeftPx - viewOffset_.x);
-    const int picY = Saturate16(std::int64_t{state_.PointerY} - state_.WinTopPx - viewOffset_.y);
+    const PixelPoint picture = state_.Place.ToPicture(state_.PointerX, state_.PointerY);
     const PixelPoint drawing = Picture1().DrawingAreaOnScreen().TopLeft();
-    const PixelPoint live = {drawing.x + picX, drawing.y + picY};
+    const PixelPoint live = {drawing.x + picture.x, drawing.y + picture.y};
     // Over the bare frame there is no snapshot to measure: keys that would measure do nothing.
     const bool measuring = !frameCut_;
 
@@ -40,7 +39,7 @@ void Form1::Picture1_KeyDown(const KeyEvent& key)
             if (measuring) {
                 const int dx = key.keyCode == keys::kLeft ? -1 : key.keyCode == keys::kRight ? 1 : 0;
                 const int dy = key.keyCode == keys::kUp ? -1 : key.keyCode == keys::kDown ? 1 : 0;
-                StepPointer({dx, dy}, {picX, picY}, live, key.shift == platform::kShiftMask);
+                StepPointer({dx, dy}, picture, live, key.shift == platform::kShiftMask);
             }
             break;
         case keys::kB:

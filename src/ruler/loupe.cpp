@@ -47,8 +47,7 @@ void Form1::UpdateLoupe()
         return;
     }
     platform::PictureBox& view = self.Picture("Picture1");
-    const PixelPoint picture = {Saturate16(std::int64_t{state_.PointerX} - state_.WinLeftPx - viewOffset_.x),
-                                Saturate16(std::int64_t{state_.PointerY} - state_.WinTopPx - viewOffset_.y)};
+    const PixelPoint picture = state_.Place.ToPicture(state_.PointerX, state_.PointerY);
     // The pixel's place on the screen now: the window may have moved since the snapshot.
     const PixelPoint drawing = view.DrawingAreaOnScreen().TopLeft();
     const PixelPoint live = {drawing.x + picture.x, drawing.y + picture.y};

@@ -48,8 +48,9 @@ void Form1::Picture1_MouseMove(const platform::MouseEvent& event)
     if (state_.TrackingOff == kTrue) {
         return;
     }
-    state_.PointerX = Saturate32(static_cast<double>(event.x) + state_.WinLeftPx + viewOffset_.x);
-    state_.PointerY = Saturate32(static_cast<double>(event.y) + state_.WinTopPx + viewOffset_.y);
+    const PixelPoint screen = state_.Place.ToScreen(event.x, event.y);
+    state_.PointerX = screen.x;
+    state_.PointerY = screen.y;
     if (state_.ColorPick == kTrue) {
         ShowColour(Picture1().Point(Saturate32(event.x), Saturate32(event.y)));
     }

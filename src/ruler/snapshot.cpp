@@ -9,6 +9,10 @@ using platform::FormId;
 void Form1::Command1_Click()
 {
     Self().Get("Command4").SetEnabled(false);
+    // Over a snapshot on show, the view's own pixels are what the screen shows where the program's
+    // other windows stood; the screen may still show those windows there for a while after they
+    // hide (an X server without a compositor does), so the copy keeps the view's pixels there.
+    const std::vector<PixelRect> keep = frameCut_ ? std::vector<PixelRect>{} : OwnWindowsOverView();
     HideIfLoaded(toolkit_, FormId::Form2);
     // The loupe stands over the picture it magnifies: it would be copied with the screen.
     HideLoupe();
@@ -19,10 +23,10 @@ void Form1::Command1_Click()
     // region is back a compositor may show the window's stale surface where the hole was.
     // Nothing yields from here to the second copy.
     RecordSnapshotPlace();
-    CaptureScreen(Picture1());
+    CaptureScreen(Picture1(), keep);
     StoreView();
     ResetWindowRegion();
-    storePlace_ = {state_.WinLeftPx, state_.WinTopPx, viewOffset_};
+    storePlace_ = state_.Place;
     toolkit_.GetForm(FormId::Form2).Show();
     SetTopMost(toolkit_, FormId::Form1, 0);
     toolkit_.Yield();
@@ -41,16 +45,38 @@ void Form1::RecordSnapshotPlace()
     }
     platform::Form& self = Self();
     const PixelRect outer = self.WindowRect();
-    state_.WinLeftPx = outer.left;
-    state_.WinTopPx = outer.top;
-    viewOffset_ = MeasureFrameOffsets(self, self.Picture("Picture1")).picture;
+    state_.Place = {.WinLeftPx = outer.left,
+                    .WinTopPx = outer.top,
+                    .offset = MeasureFrameOffsets(self, self.Picture("Picture1")).picture};
 }
 
-void Form1::CaptureScreen(platform::PictureBox& target)
+std::vector<PixelRect> Form1::OwnWindowsOverView()
+{
+    const PixelRect area = Picture1().DrawingAreaOnScreen();
+    std::vector<PixelRect> over;
+    const auto add = [&](const PixelRect& window) {
+        const PixelRect part = window.Intersection(area);
+        if (!part.Empty()) {
+            over.push_back(part.Offset(-area.left, -area.top));
+        }
+    };
+    if (toolkit_.Loupe().Visible()) {
+        add(toolkit_.Loupe().WindowRect());
+    }
+    if (toolkit_.IsLoaded(FormId::Form2)) {
+        const platform::Form& view = toolkit_.GetForm(FormId::Form2);
+        if (view.Visible() && !view.IsMinimized()) {
+            add(view.WindowRect());
+        }
+    }
+    return over;
+}
+
+void Form1::CaptureScreen(platform::PictureBox& target, std::span<const PixelRect> keep)
 {
     // The view's drawing area on the screen now: the desktop under the hole, or the view itself.
     const PixelRect source = Picture1().DrawingAreaOnScreen();
-    target.CopyFromScreen(source.TopLeft(), {source.Width(), source.Height()});
+    target.CopyFromScreen(source.TopLeft(), {source.Width(), source.Height()}, keep);
 }
 
 void Form1::StoreView()
@@ -72,19 +98,16 @@ void Form1::RestoreSnapshot()
 {
     platform::PictureBox& view = Picture1();
     view.CopyFrom(Self().Picture("Picture2"), view.ImageSize());
-    state_.WinLeftPx = storePlace_.winLeft;
-    state_.WinTopPx = storePlace_.winTop;
-    viewOffset_ = storePlace_.offset;
+    state_.Place = storePlace_;
 }
 
 void Form1::DrawGuides(Colour colour)
 {
     platform::PictureBox& view = Picture1();
     const PixelRect bounds = view.Bounds();
-    const int x = Saturate16(std::int64_t{state_.PointerX} - state_.WinLeftPx - viewOffset_.x);
-    const int y = Saturate16(std::int64_t{state_.PointerY} - state_.WinTopPx - viewOffset_.y);
-    view.DrawLine({x, 0}, {x, bounds.Height()}, colour);
-    view.DrawLine({0, y}, {bounds.Width(), y}, colour);
+    const PixelPoint at = state_.Place.ToPicture(state_.PointerX, state_.PointerY);
+    view.DrawLine({at.x, 0}, {at.x, bounds.Height()}, colour);
+    view.DrawLine({0, at.y}, {bounds.Width(), at.y}, colour);
 }
 
 void Form1::PlaceOrigin()
@@ -122,9 +145,9 @@ void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
         // The hole cut again must be on the screen, not the old snapshot that filled it.
         toolkit_.WaitForPresent();
         RecordSnapshotPlace();
-        CaptureScreen(Picture1());
+        CaptureScreen(Picture1(), {});
         ResetWindowRegion();
-        storePlace_ = {state_.WinLeftPx, state_.WinTopPx, viewOffset_};
+        storePlace_ = state_.Place;
         toolkit_.Yield();
         StoreView();
     }

@@ -19,9 +19,9 @@ TEST_F(SnapshotTest, Capture_CopiesExactlyTheDesktopUnderThePicture)
     }
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(ViewPixel(400 - 262, 300 - 220), 0x000000);  // the square's corner
-    EXPECT_EQ(State().WinLeftPx, kWindowCorner.x);
-    EXPECT_EQ(State().WinTopPx, kWindowCorner.y);
-    EXPECT_EQ(program->Ruler().ViewOffset(), (PixelPoint{6, 25}));
+    EXPECT_EQ(State().Place.WinLeftPx, kWindowCorner.x);
+    EXPECT_EQ(State().Place.WinTopPx, kWindowCorner.y);
+    EXPECT_EQ(State().Place.offset, (PixelPoint{6, 25}));
     EXPECT_FALSE(world->Window(FormId::Form1).Shape()->hole.has_value());
 }
 
@@ -64,8 +64,8 @@ TEST_F(SnapshotTest, CaptureWhileWhole_CopiesOwnViewAndKeepsItsPositions)
     world->PressKey(71);
     EXPECT_EQ(StorePixel(30, 5), 0x0000FF);  // the guides came along with the view
     EXPECT_EQ(StorePixel(5, 40), 0x0000FF);
-    EXPECT_EQ(State().WinLeftPx, kWindowCorner.x);
-    EXPECT_EQ(State().WinTopPx, kWindowCorner.y);
+    EXPECT_EQ(State().Place.WinLeftPx, kWindowCorner.x);
+    EXPECT_EQ(State().Place.WinTopPx, kWindowCorner.y);
     PointAtScreen(kWindowCorner.x + 20 + 6 + 30, kWindowCorner.y + 10 + 25 + 40);
     EXPECT_EQ(View("GX"), "292");  // the pixel's true screen place when it was taken
     EXPECT_EQ(View("GY"), "260");

@@ -37,6 +37,18 @@ MonitorFit World::MonitorFor(const PixelRect& window) const
     return {.workArea = monitor.rect, .onMonitor = overlaps};
 }
 
+std::vector<MonitorPart> World::MonitorParts(const PixelRect& area) const
+{
+    std::vector<MonitorPart> parts;
+    for (const Monitor& monitor : config_.monitors) {
+        const PixelRect part = monitor.rect.Intersection(area);
+        if (!part.Empty()) {
+            parts.push_back({.area = part, .dpi = MonitorDpi(monitor)});
+        }
+    }
+    return parts;
+}
+
 int World::DpiFor(const PixelRect& window) const
 {
     bool overlaps = false;
@@ -151,6 +163,18 @@ void World::BeforeWindowChange()
     compositor_.BeforeChange(screen, [this](PixelPoint p) { return ComposedPixel(p); });
 }
 
+void World::LeaveTrace(const PixelRect& area)
+{
+    Trace trace{area, {}};
+    trace.pixels.reserve(static_cast<std::size_t>(std::max(0, area.Width())) * std::max(0, area.Height()));
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            trace.pixels.push_back(ComposedPixel({x, y}));
+        }
+    }
+    traces_.push_back(std::move(trace));
+}
+
 void World::AfterWindowChange() const
 {
     if (config_.onWindowChange) {
@@ -179,6 +203,12 @@ std::int32_t World::ComposedPixel(PixelPoint screen) const
         if (!form.Covers(screen)) {
             continue;
         }
+        for (auto trace = traces_.rbegin(); trace != traces_.rend(); ++trace) {
+            if (trace->area.Contains(screen)) {
+                const PixelRect& a = trace->area;
+                return trace->pixels[static_cast<std::size_t>(screen.y - a.top) * a.Width() + (screen.x - a.left)];
+            }
+        }
         for (const auto& control : form.Controls()) {
             const auto* picture = dynamic_cast<const HeadlessPictureBox*>(control.get());
             if (picture == nullptr || !picture->Visible() || !control->Definition().parent.empty()) {
@@ -191,9 +221,8 @@ std::int32_t World::ComposedPixel(PixelPoint screen) const
         }
         return config_.chrome;
     }
-    const bool onMonitor = std::any_of(config_.monitors.begin(), config_.monitors.end(),
-                                       [&](const Monitor& m) { return m.rect.Contains(screen); });
-    return onMonitor ? config_.desktop(screen) : 0;
+    // Where no monitor shows, the screen keeps whatever was drawn there, as an X server does.
+    return config_.desktop(screen);
 }
 
 }  // namespace vardek::platform::headless

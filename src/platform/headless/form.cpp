@@ -103,6 +103,9 @@ void HeadlessForm::Show()
 void HeadlessForm::Hide()
 {
     const WindowChange change(world_);
+    if (visible_ && !minimized_) {
+        world_.LeaveTrace(WindowRect());
+    }
     visible_ = false;
     world_.Deactivate(*this);
 }

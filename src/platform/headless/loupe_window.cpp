@@ -21,6 +21,9 @@ void HeadlessLoupe::Show(const LoupeFrame& frame)
 void HeadlessLoupe::Hide()
 {
     const WindowChange change(world_);
+    if (visible_) {
+        world_.LeaveTrace(frame_.window);
+    }
     visible_ = false;
 }
 

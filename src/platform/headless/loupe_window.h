@@ -1,5 +1,6 @@
 // The loupe of the in-memory desktop: above every window while shown, its image composed into the
-// screen's pixels, its captions kept as text; it never takes the activation or the focus.
+// screen's pixels, its captions kept as text; it never takes the activation or the focus. Hidden, it
+// leaves its pixels over the program's windows until they repaint.
 #pragma once
 
 #include "platform/toolkit.h"

@@ -70,21 +70,31 @@ void HeadlessPictureBox::Put(int x, int y, std::int32_t colour)
     }
 }
 
-void HeadlessPictureBox::CopyFromScreen(PixelPoint screenOrigin, PixelSize size)
+void HeadlessPictureBox::CopyFromScreen(PixelPoint screenOrigin, PixelSize size, std::span<const PixelRect> keep)
 {
+    const int width = std::max(0, std::min(size.width, size_.width));
+    const int height = std::max(0, std::min(size.height, size_.height));
+    const World& world = Owner().Owner();
+    const std::vector<MonitorPart> parts = world.MonitorParts(PixelRect::FromSize(screenOrigin, {width, height}));
     // Read everything first: the picture may be copying its own view.
-    const int width = std::min(size.width, size_.width);
-    const int height = std::min(size.height, size_.height);
     std::vector<std::int32_t> pixels;
-    pixels.reserve(static_cast<std::size_t>(std::max(0, width)) * std::max(0, height));
+    pixels.reserve(static_cast<std::size_t>(width) * height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            pixels.push_back(Owner().Owner().ScreenPixel({screenOrigin.x + x, screenOrigin.y + y}));
+            const PixelPoint screen{screenOrigin.x + x, screenOrigin.y + y};
+            const bool shown = std::any_of(parts.begin(), parts.end(),
+                                           [&](const MonitorPart& part) { return part.area.Contains(screen); });
+            pixels.push_back(shown ? world.ScreenPixel(screen) : 0);
         }
     }
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            Put(x, y, pixels[static_cast<std::size_t>(y) * width + x]);
+            const bool kept = std::any_of(keep.begin(), keep.end(), [&](const PixelRect& rect) {
+                return rect.Contains({x, y});
+            });
+            if (!kept) {
+                Put(x, y, pixels[static_cast<std::size_t>(y) * width + x]);
+            }
         }
     }
 }

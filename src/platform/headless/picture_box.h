@@ -14,7 +14,7 @@ public:
 
     PixelSize ImageSize() const override { return size_; }
     PixelRect DrawingAreaOnScreen() const override;
-    void CopyFromScreen(PixelPoint screenOrigin, PixelSize size) override;
+    void CopyFromScreen(PixelPoint screenOrigin, PixelSize size, std::span<const PixelRect> keep) override;
     void CopyFrom(const PictureBox& source, PixelSize size) override;
     void DrawLine(PixelPoint from, PixelPoint to, Colour colour) override;
     std::int32_t Point(int x, int y) const override;

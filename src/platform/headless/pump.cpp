@@ -70,10 +70,11 @@ void World::Pump()
         }
     }
     // Back at the outermost level: no code of an unloaded form is on the stack any more, and time
-    // passes between two user inputs, so a compositor presents its frame.
+    // passes between two user inputs, so a compositor presents its frame and every window has repainted.
     if (pumpDepth_ == 0) {
         forms_.ReleaseUnloaded([](const HeadlessForm&) { return true; });
         compositor_.Present();
+        traces_.clear();
     }
 }
 

@@ -79,6 +79,7 @@ public:
     [[noreturn]] void EndProgram() override;
     void OpenHelp() override { ++helpOpened_; }
     MonitorFit MonitorFor(const PixelRect& window) const override;
+    std::vector<MonitorPart> MonitorParts(const PixelRect& area) const override;
     PixelPoint CursorPos() const override { return cursor_; }
     void SetCursorPos(PixelPoint screen) override;
     bool SetClipboardText(std::string_view text) override;
@@ -146,6 +147,10 @@ public:
     // Bracket a change to how a window shows (shown, hidden, moved, restacked, reshaped).
     void BeforeWindowChange();
     void AfterWindowChange() const;
+    // A window is about to leave the screen here: what the screen shows there stays over the program's
+    // windows beneath until they repaint, which only their idle time brings (an X server without a
+    // compositor shows the uncovered part as it was until the window's owner puts its pixels back).
+    void LeaveTrace(const PixelRect& area);
     // A weak handle: the form instance if it still exists.
     HeadlessForm* Instance(FormId id, int serial) const;
 
@@ -185,6 +190,11 @@ private:
     int serials_ = 0;
     int pumpDepth_ = 0;
     Compositor compositor_;
+    struct Trace {
+        PixelRect area;
+        std::vector<std::int32_t> pixels;  // rows top first
+    };
+    std::vector<Trace> traces_;  // oldest first; gone when the program is idle
     std::vector<std::string> slotFailures_;
     SlotRunner runSlot_;
     FormTable<HeadlessForm> forms_;

@@ -2,6 +2,7 @@
 
 #include "platform/units.h"
 #include "platform/win32/exports.h"
+#include "platform/win32/handles.h"
 
 namespace vardek::platform::win32 {
 namespace {
@@ -15,6 +16,8 @@ Function User32Function(const char* name)
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
 }  // namespace
 
@@ -28,6 +31,21 @@ int WindowDpi(HWND window)
         }
     }
     return kBaseDpi;
+}
+
+int MonitorDpi(HMONITOR monitor)
+{
+    // shcore.dll is not loaded by anything else this program uses; Windows 8.1 and later have it.
+    static const auto getDpiForMonitor = ExportOf<GetDpiForMonitorFn>(
+        ::LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "GetDpiForMonitor");
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    if (getDpiForMonitor && monitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY)) && dpiX > 0) {
+        return static_cast<int>(dpiX);
+    }
+    const WindowDc screen(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
+    return dpi > 0 ? dpi : kBaseDpi;
 }
 
 RECT OuterRectForClient(const RECT& client, DWORD style, DWORD exStyle, int dpi)

@@ -8,6 +8,8 @@
 namespace vardek::platform::win32 {
 
 int WindowDpi(HWND window);
+// The effective DPI of a monitor (its display scaling).
+int MonitorDpi(HMONITOR monitor);
 // The outer rectangle of a window whose client area is `client` (screen pixels).
 RECT OuterRectForClient(const RECT& client, DWORD style, DWORD exStyle, int dpi);
 // LOGFONT height for a size in points: negative, so that it names the character height.

@@ -57,32 +57,34 @@ PixelRect Win32PictureBox::DrawingAreaOnScreen() const
     return {client.left, client.top, client.right, client.bottom};
 }
 
-void Win32PictureBox::CopyFromScreen(PixelPoint screenOrigin, PixelSize size)
+void Win32PictureBox::CopyFromScreen(PixelPoint screenOrigin, PixelSize size, std::span<const PixelRect> keep)
 {
     const PixelSize image = image_->Size();
     const int width = std::min(size.width, image.width);
     const int height = std::min(size.height, image.height);
-    if (width <= 0 || height <= 0) {
+    HDC dc = image_->Dc();
+    if (width <= 0 || height <= 0 || !dc) {
         return;
     }
-    // Only the part that lies on the screen is copied: a source partly off it may fail as a whole
-    // (under Wine nothing at all is copied then). Off the screen the picture reads black.
-    const RECT wanted{screenOrigin.x, screenOrigin.y, screenOrigin.x + width, screenOrigin.y + height};
-    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const RECT screenRect{left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                          top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    RECT on{};
-    ::IntersectRect(&on, &wanted, &screenRect);
-    if (::EqualRect(&on, &wanted) == FALSE) {
-        const RECT all{0, 0, width, height};
-        ::FillRect(image_->Dc(), &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    // Everything below draws through a clip that leaves out the pixels to keep.
+    Region clip(::CreateRectRgn(0, 0, width, height));
+    for (const PixelRect& kept : keep) {
+        const Region hole(::CreateRectRgn(kept.left, kept.top, kept.right, kept.bottom));
+        ::CombineRgn(clip.get(), clip.get(), hole.get(), RGN_DIFF);
     }
-    if (::IsRectEmpty(&on) == FALSE) {
-        WindowDc screen(nullptr);
-        ::BitBlt(image_->Dc(), on.left - wanted.left, on.top - wanted.top, on.right - on.left, on.bottom - on.top,
-                 screen.get(), on.left, on.top, SRCCOPY);
+    ::SelectClipRgn(dc, clip.get());
+    // Black first: where no monitor shows, the window system may still keep what was drawn there
+    // (an X server does), and the bounding rectangle of several monitors is not all on a monitor.
+    const RECT all{0, 0, width, height};
+    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    const WindowDc screen(nullptr);
+    for (const MonitorPart& part : form_.Toolkit().MonitorParts(PixelRect::FromSize(screenOrigin, {width, height}))) {
+        // Monitor by monitor: a source partly off the screen may fail as a whole (under Wine nothing
+        // at all is copied then).
+        ::BitBlt(dc, part.area.left - screenOrigin.x, part.area.top - screenOrigin.y, part.area.Width(),
+                 part.area.Height(), screen.get(), part.area.left, part.area.top, SRCCOPY);
     }
+    ::SelectClipRgn(dc, nullptr);
     InvalidateImage();
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/form.h"
 #include "platform/win32/picture_box.h"
 #include "platform/win32/text.h"
@@ -102,6 +103,26 @@ MonitorFit Win32Toolkit::MonitorFor(const PixelRect& window) const
         fit.onMonitor = true;
     }
     return fit;
+}
+
+std::vector<MonitorPart> Win32Toolkit::MonitorParts(const PixelRect& area) const
+{
+    struct Walk {
+        RECT area;
+        std::vector<MonitorPart> parts;
+    };
+    Walk walk{{area.left, area.top, area.right, area.bottom}, {}};
+    // Asked now, not remembered: monitors come and go while the program runs.
+    const auto onMonitor = [](HMONITOR monitor, HDC, LPRECT monitorRect, LPARAM data) -> BOOL {
+        auto& w = *reinterpret_cast<Walk*>(data);
+        RECT part{};
+        if (::IntersectRect(&part, monitorRect, &w.area)) {
+            w.parts.push_back({.area = {part.left, part.top, part.right, part.bottom}, .dpi = MonitorDpi(monitor)});
+        }
+        return TRUE;
+    };
+    ::EnumDisplayMonitors(nullptr, &walk.area, onMonitor, reinterpret_cast<LPARAM>(&walk));
+    return walk.parts;
 }
 
 PixelPoint Win32Toolkit::CursorPos() const

@@ -36,6 +36,7 @@ public:
     [[noreturn]] void EndProgram() override;
     void OpenHelp() override;
     MonitorFit MonitorFor(const PixelRect& window) const override;
+    std::vector<MonitorPart> MonitorParts(const PixelRect& area) const override;
     PixelPoint CursorPos() const override;
     void SetCursorPos(PixelPoint screen) override;
     bool SetClipboardText(std::string_view text) override;
