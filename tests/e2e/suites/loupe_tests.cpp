@@ -436,7 +436,7 @@ void NewSnapshotsLeaveLoupeOut(Session& s)
     CHECK(viewAt(home) && !IntersectRect(&overlap, &homeRect, &picture), "the view stands off the picture %s, at %s",
           DescribeRect(picture).c_str(), DescribeRect(homeRect).c_str());
     Activate(s.ruler);
-    const HWND copy = FindBar(s.ruler).copy;
+    HWND copy = FindBar(s.ruler).copy;
     const LONG width = picture.right - picture.left;
     const LONG height = picture.bottom - picture.top;
     constexpr int kRounds = 10;
