@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make libgtest-dev libbenchmark-dev # host build and behaviour tests
     g++-mingw-w64-x86-64                         # cross build of vardek.exe and the e2e driver
+    clang lld llvm g++-mingw-w64-x86-64-win32    # the same with Clang (scripts/build-clang.sh)
     wine wine64 xvfb xauth imagemagick           # running them on a virtual screen, screenshots
     fonts-noto-cjk                               # Japanese captions under Wine
     xserver-xorg-core xserver-xorg-video-dummy   # desks of several monitors (scripts/desk.sh)

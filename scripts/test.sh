@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every test: installs what is missing, builds both trees, runs the behaviour tests (GoogleTest over the
+# Every test: installs what is missing, builds the trees, runs the behaviour tests (GoogleTest over the
 # headless toolkit) and then the end-to-end tests (the real vardek.exe under Wine on a private Xvfb
 # screen; screenshots in build/screenshots/), and again on desks of two and three monitors. Exits
 # non-zero if anything fails; each end-to-end run ends with its summary "N passed, N failed". Last, the release package with those screenshots

@@ -27,6 +27,11 @@ struct ViewState {
     std::int16_t RelX = 0;
     std::int16_t RelY = 0;
     SnapshotPlace Place;  // where the snapshot on show was taken: WinLeftPx, WinTopPx and the picture's offset
+    // The remembered origin that Prev shows and that restore and redraw recall.
+    std::int32_t PrevX = 0;
+    std::int32_t PrevY = 0;
+    // The pointer has written the coordinate line since the last cancel or layout.
+    bool MeasurementInProgress = false;
     std::int32_t Red = 0;
     std::int32_t Green = 0;
     std::int32_t Blue = 0;

@@ -1,3 +1,4 @@
+// The ruler's start-up, activation, its own keys (F1, G, Z) and closing, and where every handler is bound.
 #include "ruler/form1.h"
 
 #include "coordview/lifetime.h"

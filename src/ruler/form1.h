@@ -1,12 +1,13 @@
 // The ruler window: owns ViewState and does all the computing for both windows.
 // Handlers are grouped by concern: start-up and the ruler's own keys (form1.cpp), layout and
 // the see-through frame (layout.cpp), snapshot and guide lines (snapshot.cpp), restore and
-// redraw (restore.cpp), pointer readouts (pointer.cpp) and keyboard control (keys.cpp).
+// redraw with the hidden list's recall (restore.cpp), pointer readouts (pointer.cpp), keyboard
+// control (keys.cpp) and the loupe (loupe.cpp).
 #pragma once
 
 #include <cstdint>
 #include <span>
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "app/module1.h"
@@ -15,8 +16,6 @@
 #include "ruler/frame_geometry.h"
 
 namespace vardek {
-
-enum class SnapshotSource { Store, Screen };
 
 // What a cancel does with the coordinate view: takes it off the screen, or, inside a recall that
 // shows it again at once, leaves it where it stands with its readouts reset.
@@ -50,14 +49,13 @@ public:
 
     // Snapshot and guide lines.
     void Command1_Click();  // 写す: snapshot of the screen under the opening
-    void Combo1_Click();    // hidden: recall the origin its text names
-    void RecallOrigin(std::string_view text, SnapshotSource source);
     void PlaceOrigin();
     void DrawGuides(Colour colour);
 
-    // Restore and redraw.
+    // Restore, redraw and the hidden list's recall.
     void Command3_Click();  // 復元: the remembered origin on the stored snapshot
     void Command4_Click();  // 再描写: the remembered origin on a fresh snapshot
+    void Combo1_Click();    // hidden: the origin its text names on the stored snapshot
 
     // Pointer readouts and keyboard control over the picture.
     void Picture1_MouseMove(const platform::MouseEvent& event);  // readouts of the pointer
@@ -79,14 +77,19 @@ private:
     void HideViewOverOpening();
     void LayOut();
     void RestoreAfterPause();
-    void ShowSnapshotArrangement();
     void RecordSnapshotPlace();
     std::vector<PixelRect> OwnWindowsOverView();
     void CaptureScreen(platform::PictureBox& target, std::span<const PixelRect> keep);
     void StoreView();
     void ResetWindowRegion();
     void RestoreSnapshot();
+    PixelPoint RememberedOrigin() const;
+    void BeginRecall(PixelPoint origin);
+    void PictureFromStore();
+    void PictureFromScreen();
+    void ShowViewAndPlaceOrigin();
     void ShowColour(std::int32_t colour);
+    void ShowCoordinateLine(const std::string& line);
     void StepPointer(PixelPoint step, PixelPoint picture, PixelPoint live, bool edgeJump);
     void SpaceKey();
     void FixNextPoint();

@@ -1,3 +1,5 @@
+// Keys over the picture: Space for the origin, B for the points, the arrows and Shift edge jumps, and
+// the keys that stand for the bar's buttons.
 #include "coordview/readouts.h"
 #include "ruler/form1.h"
 #include "ruler/key_codes.h"
@@ -91,7 +93,9 @@ void Form1::StepPointer(PixelPoint step, PixelPoint picture, PixelPoint live, bo
 void Form1::SpaceKey()
 {
     if (state_.OriginMode == 0) {
-        Self().Get("Prev").SetCaption(FormatPositionText(state_.PointerX, state_.PointerY));
+        state_.PrevX = state_.PointerX;
+        state_.PrevY = state_.PointerY;
+        Self().Get("Prev").SetCaption(FormatPositionText(state_.PrevX, state_.PrevY));
         Self().Get("Command3").SetEnabled(true);
         PlaceOrigin();
         UpdateLoupe();

@@ -1,3 +1,5 @@
+// The ruler's layout and its see-through frame: the hole cut over Picture1, a minimise and the restore
+// after it, and the cancel back to the frame (取り消し).
 #include <stdexcept>
 
 #include "coordview/lifetime.h"
@@ -70,7 +72,7 @@ void Form1::RestoreAfterPause()
     PlaceCoordView(toolkit_, module1_);
     // A snapshot on show is a measurement in progress even before the pointer has written the
     // coordinate line: right after a snapshot, a restore or a redraw, Label1 is still empty.
-    const bool measuring = !frameCut_ || !Self().Get("Label1").Caption().empty();
+    const bool measuring = !frameCut_ || state_.MeasurementInProgress;
     if (measuring) {
         SetTopMost(toolkit_, FormId::Form1, 0);
         toolkit_.Yield();
@@ -109,12 +111,12 @@ void Form1::LayOut()
     CutFrame();
     SetTopMost(toolkit_, FormId::Form1, 1);
     toolkit_.Yield();
-    if (!Self().Get("Label1").Caption().empty()) {
+    if (state_.MeasurementInProgress) {
         toolkit_.GetForm(FormId::Form2).Show();
         SetTopMost(toolkit_, FormId::Form2, 1);
     }
     CutFrame();
-    Self().Get("Label1").SetCaption("");
+    ShowCoordinateLine("");
     Self().Get("Command3").SetEnabled(false);
 }
 
@@ -126,12 +128,10 @@ void Form1::Command2_Click()
 void Form1::CancelToFrame(ViewOnCancel view)
 {
     Self().Get("Command4").SetEnabled(true);
+    // Cut before the ruler shows, so that it never appears uncut.
     CutFrame();
-    Self().Get("Label1").SetCaption("");
+    ShowCoordinateLine("");
     ClearMeasurement();
-    // Cut before the ruler shows, so that it never appears uncut; the cut after the yield is for
-    // whatever a nested event left.
-    CutFrame();
     SetTopMost(toolkit_, FormId::Form1, 1);
     if (view == ViewOnCancel::KeepShown && toolkit_.IsLoaded(FormId::Form2)) {
         // The view stays above the ruler, as it stood, rather than under the frame for a moment.

@@ -1,3 +1,5 @@
+// The loupe's place in the ruler: Z switches it, and each pointer move, step or snapshot updates or
+// hides it.
 #include <charconv>
 
 #include "coordview/readouts.h"

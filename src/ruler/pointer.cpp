@@ -1,3 +1,5 @@
+// Pointer readouts over the picture: the coordinate line, the readouts of the position, the points and
+// the span, and the colour sampled.
 #include <string>
 
 #include "coordview/readouts.h"
@@ -43,6 +45,13 @@ void Form1::ShowColour(std::int32_t colour)
     SetReadout(toolkit_, "CB", state_.Blue);
 }
 
+void Form1::ShowCoordinateLine(const std::string& line)
+{
+    // Once the pointer has written it, a measurement is in progress until a cancel or a layout.
+    state_.MeasurementInProgress = !line.empty();
+    Self().Get("Label1").SetCaption(line);
+}
+
 void Form1::Picture1_MouseMove(const platform::MouseEvent& event)
 {
     if (state_.TrackingOff == kTrue) {
@@ -57,13 +66,13 @@ void Form1::Picture1_MouseMove(const platform::MouseEvent& event)
     if (state_.OriginMode != 1) {
         SetReadout(toolkit_, "GX", state_.PointerX);
         SetReadout(toolkit_, "GY", state_.PointerY);
-        Self().Get("Label1").SetCaption(CoordinateLine(state_.PointerX, state_.PointerY));
+        ShowCoordinateLine(CoordinateLine(state_.PointerX, state_.PointerY));
         UpdateLoupe();
         return;
     }
     state_.RelX = Saturate16(std::int64_t{state_.PointerX} - state_.OriginX);
     state_.RelY = Saturate16(std::int64_t{state_.PointerY} - state_.OriginY);
-    Self().Get("Label1").SetCaption(CoordinateLine(state_.PointerX, state_.PointerY, state_.RelX, state_.RelY));
+    ShowCoordinateLine(CoordinateLine(state_.PointerX, state_.PointerY, state_.RelX, state_.RelY));
     SetReadout(toolkit_, "GX", state_.PointerX);
     SetReadout(toolkit_, "GY", state_.PointerY);
     if (!state_.FirstFixed) {

@@ -1,6 +1,7 @@
+// The snapshot (写す): the copy of the screen under the opening, the store's copy of it, and the origin
+// and guide lines drawn over it.
 #include "coordview/readouts.h"
 #include "ruler/form1.h"
-#include "ruler/position_text.h"
 
 namespace vardek {
 
@@ -125,43 +126,6 @@ void Form1::PlaceOrigin()
     SetReadout(toolkit_, "DispY", state_.OriginY);
 }
 
-void Form1::RecallOrigin(std::string_view text, SnapshotSource source)
-{
-    const PositionText point = ParsePositionText(text);
-    state_.PointerX = point.x;
-    state_.PointerY = point.y;
-    ClearMeasurement();
-    // The view is shown again below at the place it stands, so it never leaves the screen.
-    CancelToFrame(ViewOnCancel::KeepShown);
-    toolkit_.Yield();
-    if (source == SnapshotSource::Screen) {
-        HideViewOverOpening();
-    }
-    toolkit_.Yield();
-    if (source == SnapshotSource::Store) {
-        ResetWindowRegion();
-        RestoreSnapshot();
-    } else {
-        // The hole cut again must be on the screen, not the old snapshot that filled it.
-        toolkit_.WaitForPresent();
-        RecordSnapshotPlace();
-        CaptureScreen(Picture1(), {});
-        ResetWindowRegion();
-        storePlace_ = state_.Place;
-        toolkit_.Yield();
-        StoreView();
-    }
-    toolkit_.GetForm(FormId::Form2).Show();
-    PlaceCoordView(toolkit_, module1_);
-    SetTopMost(toolkit_, FormId::Form1, 0);
-    toolkit_.Yield();
-    SetTopMost(toolkit_, FormId::Form2, 1);
-    Picture1().SetFocus();
-    toolkit_.Yield();
-    PlaceOrigin();
-    UpdateLoupe();
-}
-
 void Form1::HideViewOverOpening()
 {
     // Over the opening the view would be in the copy of the screen; beside it, it stays.
@@ -172,12 +136,6 @@ void Form1::HideViewOverOpening()
     if (view.Visible() && view.WindowRect().Intersects(Picture1().DrawingAreaOnScreen())) {
         view.Hide();
     }
-}
-
-void Form1::Combo1_Click()
-{
-    RecallOrigin(Self().Get("Combo1").Caption(), SnapshotSource::Store);
-    Picture1().SetFocus();
 }
 
 }  // namespace vardek
