@@ -1,7 +1,8 @@
-// The module shared by both windows: the one stacking operation and the coordinate view's
-// remembered place.
+// The module shared by both windows: the one stacking operation, the coordinate view's remembered
+// place and the values its readouts show.
 #pragma once
 
+#include "app/readout_values.h"
 #include "platform/toolkit.h"
 
 namespace vardek {
@@ -11,6 +12,8 @@ struct Module1 {
     // pixels, so that it reopens exactly where it was closed at any display scaling.
     int Form2Left = 0;
     int Form2Top = 0;
+    // What the coordinate view's readouts show.
+    ReadoutValues readouts;
 };
 
 // flag 1: topmost band, 0: normal band, both showing the window; any other flag: nothing.

@@ -19,7 +19,7 @@ void ResetCoordView(platform::Toolkit& toolkit, Module1& module1)
         return;
     }
     RememberViewPlace(toolkit, module1);
-    ResetReadouts(toolkit);
+    ResetReadouts(toolkit, module1);
     // A new view shows the heading uncoloured whatever colour following holds, until N is pressed.
     toolkit.GetForm(FormId::Form2).Get("Label10").SetBackColour(FindControl(Form2Definition(), "Label10")->backColour);
 }

@@ -33,7 +33,7 @@ void Form1::ClearMeasurement()
     state_.StartY = 0;
     state_.FirstFixed = false;
     state_.SecondFixed = false;
-    ResetReadouts(toolkit_);
+    ResetReadouts(toolkit_, module1_);
     state_.OriginMode = 0;
 }
 

@@ -1,30 +1,9 @@
 // The loupe's place in the ruler: Z switches it, and each pointer move, step or snapshot updates or
 // hides it.
-#include <charconv>
-
-#include "coordview/readouts.h"
 #include "ruler/form1.h"
 #include "ruler/loupe_model.h"
 
 namespace vardek {
-
-using platform::FormId;
-
-namespace {
-
-// A readout's value as the coordinate view shows it; a closed view shows "0".
-std::int64_t ShownReadout(platform::Toolkit& toolkit, ControlName label)
-{
-    if (!toolkit.IsLoaded(FormId::Form2)) {
-        return 0;
-    }
-    const std::string text = toolkit.GetForm(FormId::Form2).Get(label).Caption();
-    std::int64_t value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-}  // namespace
 
 void Form1::ToggleLoupe()
 {
@@ -64,7 +43,7 @@ void Form1::UpdateLoupe()
     frame.captions = {
         LoupePositionCaption(state_.PointerX, state_.PointerY),
         LoupeColourCaption(view.Point(picture.x, picture.y)),
-        LoupeDistanceCaption(state_.SecondFixed, ShownReadout(toolkit_, "SW"), ShownReadout(toolkit_, "SH")),
+        LoupeDistanceCaption(state_.SecondFixed, module1_.readouts["SW"], module1_.readouts["SH"]),
     };
     frame.fontPixels = layout.fontPixels;
     toolkit_.Loupe().Show(frame);

@@ -40,9 +40,9 @@ void Form1::SplitColor(std::int32_t colour)
 void Form1::ShowColour(std::int32_t colour)
 {
     SplitColor(colour);
-    SetReadout(toolkit_, "CR", state_.Red);
-    SetReadout(toolkit_, "CG", state_.Green);
-    SetReadout(toolkit_, "CB", state_.Blue);
+    SetReadout(toolkit_, module1_, "CR", state_.Red);
+    SetReadout(toolkit_, module1_, "CG", state_.Green);
+    SetReadout(toolkit_, module1_, "CB", state_.Blue);
 }
 
 void Form1::ShowCoordinateLine(const std::string& line)
@@ -64,8 +64,8 @@ void Form1::Picture1_MouseMove(const platform::MouseEvent& event)
         ShowColour(Picture1().Point(Saturate32(event.x), Saturate32(event.y)));
     }
     if (state_.OriginMode != 1) {
-        SetReadout(toolkit_, "GX", state_.PointerX);
-        SetReadout(toolkit_, "GY", state_.PointerY);
+        SetReadout(toolkit_, module1_, "GX", state_.PointerX);
+        SetReadout(toolkit_, module1_, "GY", state_.PointerY);
         ShowCoordinateLine(CoordinateLine(state_.PointerX, state_.PointerY));
         UpdateLoupe();
         return;
@@ -73,16 +73,16 @@ void Form1::Picture1_MouseMove(const platform::MouseEvent& event)
     state_.RelX = Saturate16(std::int64_t{state_.PointerX} - state_.OriginX);
     state_.RelY = Saturate16(std::int64_t{state_.PointerY} - state_.OriginY);
     ShowCoordinateLine(CoordinateLine(state_.PointerX, state_.PointerY, state_.RelX, state_.RelY));
-    SetReadout(toolkit_, "GX", state_.PointerX);
-    SetReadout(toolkit_, "GY", state_.PointerY);
+    SetReadout(toolkit_, module1_, "GX", state_.PointerX);
+    SetReadout(toolkit_, module1_, "GY", state_.PointerY);
     if (!state_.FirstFixed) {
-        SetReadout(toolkit_, "X1", state_.RelX);
-        SetReadout(toolkit_, "Y1", state_.RelY);
+        SetReadout(toolkit_, module1_, "X1", state_.RelX);
+        SetReadout(toolkit_, module1_, "Y1", state_.RelY);
     } else if (!state_.SecondFixed) {
-        SetReadout(toolkit_, "X2", state_.RelX);
-        SetReadout(toolkit_, "Y2", state_.RelY);
-        SetReadout(toolkit_, "SW", Saturate16(std::int64_t{state_.RelX} - state_.StartX));
-        SetReadout(toolkit_, "SH", Saturate16(std::int64_t{state_.RelY} - state_.StartY));
+        SetReadout(toolkit_, module1_, "X2", state_.RelX);
+        SetReadout(toolkit_, module1_, "Y2", state_.RelY);
+        SetReadout(toolkit_, module1_, "SW", Saturate16(std::int64_t{state_.RelX} - state_.StartX));
+        SetReadout(toolkit_, module1_, "SH", Saturate16(std::int64_t{state_.RelY} - state_.StartY));
     }
     UpdateLoupe();
 }

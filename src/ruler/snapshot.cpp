@@ -122,8 +122,8 @@ void Form1::PlaceOrigin()
     state_.OriginX = Saturate16(state_.PointerX);
     state_.OriginY = Saturate16(state_.PointerY);
     DrawGuides(kOriginColour);
-    SetReadout(toolkit_, "DispX", state_.OriginX);
-    SetReadout(toolkit_, "DispY", state_.OriginY);
+    SetReadout(toolkit_, module1_, "DispX", state_.OriginX);
+    SetReadout(toolkit_, module1_, "DispY", state_.OriginY);
 }
 
 void Form1::HideViewOverOpening()

@@ -10,7 +10,7 @@ using CoordViewTest = ProgramTest;
 
 TEST_F(CoordViewTest, ReadoutWrite_WhileClosed_CreatesViewHidden)
 {
-    world->Run([this] { SetReadout(*world, "GX", -12); });
+    world->Run([this] { SetReadout(*world, program->Shared(), "GX", -12); });
     ASSERT_TRUE(world->IsLoaded(FormId::Form2));
     EXPECT_FALSE(world->Window(FormId::Form2).Visible());
     EXPECT_EQ(Caption(FormId::Form2, "GX"), "-12");
@@ -82,7 +82,7 @@ TEST_F(CoordViewTest, ResetReadouts_ZeroesAllThirteenAndNothingElse)
     }
     world->ControlOf(FormId::Form2, "Text1").SetCaption("1,2");
     world->ControlOf(FormId::Form2, "Label10").SetBackColour(kTooltipBack);
-    world->Run([this] { ResetReadouts(*world); });
+    world->Run([this] { ResetReadouts(*world, program->Shared()); });
     for (std::string_view name : kReadoutNames) {
         EXPECT_EQ(world->ControlOf(FormId::Form2, name).Caption(), "0") << name;
     }

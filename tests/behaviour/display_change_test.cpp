@@ -199,6 +199,12 @@ TEST_F(DeskOfThreeTest, OverNoMonitor_PointerKeptOnOneAndThatPartOfTheSnapshotBl
     EXPECT_EQ(world->CursorPos(), (PixelPoint{1300, 0}));
     EXPECT_EQ(Caption(FormId::Form2, "GX"), "1300");
     EXPECT_EQ(Caption(FormId::Form2, "GY"), "0");
+    // A press there too: the pointer goes where the window system lets it, and the press with it.
+    world->MovePointer({1300, 5});
+    world->PressButton({1300, -100});
+    world->ReleaseButton();
+    EXPECT_EQ(world->CursorPos(), (PixelPoint{1300, 0}));
+    EXPECT_EQ(Caption(FormId::Form2, "CB"), std::to_string(PatternedDesktop({1300, 0}) / 65536));
 }
 
 }  // namespace

@@ -1,4 +1,7 @@
 // The capture, the guides and the recall of an origin from a position text.
+#include <algorithm>
+#include <functional>
+
 #include "measure_fixture.h"
 
 namespace vardek::testing {
@@ -111,6 +114,35 @@ TEST_F(SnapshotTest, RecallFromStore_WithoutInterference_PlacesTextsPoint)
     EXPECT_EQ(State().OriginY, 250);
     EXPECT_EQ(ViewPixel(300 - 262, 3), 0x0000FF);
     EXPECT_EQ(View("GX"), "0");  // everything else reset until the pointer moves
+}
+
+TEST_F(SnapshotTest, PressesDuringEachOthersYields_NestNoDeeperThanThePumpAllowsAndAllRun)
+{
+    // Each G arrives while the one before it yields. Past eight nested yields the pump keeps input
+    // queued until the handlers above return, as the real one does, so the nesting stops there.
+    constexpr int kPresses = 20;
+    int presses = 0;
+    int depth = 0;
+    int deepest = 0;
+    std::function<void()> pressDuringYield = [&] {
+        if (presses == kPresses) {
+            return;
+        }
+        ++presses;
+        deepest = std::max(deepest, ++depth);
+        world->DuringNextYield(pressDuringYield);
+        world->PressKey(keys::kG);
+        --depth;
+    };
+    world->DuringNextYield(pressDuringYield);
+    Key(keys::kG);
+    world->ForgetDuringYield();
+    EXPECT_EQ(presses, kPresses);
+    // Nine nested presses, and one more where a toolkit event that the deep pump delivers yields.
+    EXPECT_GE(deepest, 9);
+    EXPECT_LE(deepest, 10);
+    EXPECT_FALSE(program->Ruler().FrameCut());
+    EXPECT_TRUE(ViewVisible());
 }
 
 }  // namespace

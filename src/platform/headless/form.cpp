@@ -93,8 +93,8 @@ void HeadlessForm::Show()
     world_.Activate(*this);
     if (firstShow) {
         world_.Post([&world = world_, id = id_, serial = serial_] {
-            if (HeadlessForm* form = world.Instance(id, serial); form && form->onResize) {
-                form->onResize();
+            if (HeadlessForm* form = world.Instance(id, serial)) {
+                world.RunSlot()(form->onResize);
             }
         });
     }

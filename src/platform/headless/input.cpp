@@ -13,20 +13,25 @@ constexpr int kKeySpace = 32;
 
 }  // namespace
 
-void World::SetCursorPos(PixelPoint screen)
+PixelPoint World::KeptOnMonitor(PixelPoint screen) const
 {
     // The window system keeps the pointer on a monitor: sent where none shows, it stays at the edge
     // of the one it is on (the nearest one only if it is on none), as the X server of a real desk does.
     bool overlaps = false;
     const PixelRect& nearest = MonitorOf(PixelRect::FromSize(screen, {1, 1}), overlaps).rect;
-    if (!overlaps) {
-        bool onOne = false;
-        const PixelRect& now = MonitorOf(PixelRect::FromSize(cursor_, {1, 1}), onOne).rect;
-        const PixelRect& m = onOne ? now : nearest;
-        screen = {std::clamp(screen.x, m.left, m.right - 1), std::clamp(screen.y, m.top, m.bottom - 1)};
+    if (overlaps) {
+        return screen;
     }
-    cursor_ = screen;
-    PostMouse(screen, false, 0);
+    bool onOne = false;
+    const PixelRect& now = MonitorOf(PixelRect::FromSize(cursor_, {1, 1}), onOne).rect;
+    const PixelRect& m = onOne ? now : nearest;
+    return {std::clamp(screen.x, m.left, m.right - 1), std::clamp(screen.y, m.top, m.bottom - 1)};
+}
+
+void World::SetCursorPos(PixelPoint screen)
+{
+    cursor_ = KeptOnMonitor(screen);
+    PostMouse(cursor_, false, 0);
 }
 
 HeadlessPictureBox* World::PictureUnder(PixelPoint screen, PixelPoint& image) const
@@ -76,46 +81,51 @@ void World::PostMouse(PixelPoint screen, bool down, int button)
         captureButton_ = button;
     }
     const MouseEvent event{static_cast<float>(image.x), static_cast<float>(image.y), down ? button : captureButton_, 0};
-    Post([this, ref, event, down] {
-        auto* picture = dynamic_cast<HeadlessPictureBox*>(Resolve(ref));
-        if (picture == nullptr) {
-            return;
-        }
-        if (down) {
-            runSlot_(picture->onMouseDown, event);
-        } else {
-            runSlot_(picture->onMouseMove, event);
-        }
-    });
+    Post(
+        [this, ref, event, down] {
+            auto* picture = dynamic_cast<HeadlessPictureBox*>(Resolve(ref));
+            if (picture == nullptr) {
+                return;
+            }
+            if (down) {
+                runSlot_(picture->onMouseDown, event);
+            } else {
+                runSlot_(picture->onMouseMove, event);
+            }
+        },
+        EventKind::Input);
 }
 
 void World::PressKey(int keyCode, int shift)
 {
-    Post([this, keyCode, shift] {
-        if (otherProgramActive_ || !active_) {
-            return;
-        }
-        HeadlessForm* form = Loaded(*active_);
-        if (form == nullptr) {
-            return;
-        }
-        const FormId formId = form->Id();
-        const int serial = form->Serial();
-        const std::optional<FocusRef> target = focus_;
-        const KeyRoute route{
-            .form = [this, formId, serial]() -> Form* { return Instance(formId, serial); },
-            .target = [this, target]() -> Control* { return Resolve(target); },
-            .moveByTab = [this, formId, serial](bool backwards) { MoveFocusByTab(formId, serial, backwards); },
-        };
-        if (DeliverKeyDown({keyCode, shift}, route, runSlot_)) {
-            return;
-        }
-        // A push button clicks on the space bar.
-        HeadlessControl* control = Resolve(target);
-        if (control != nullptr && keyCode == kKeySpace && control->GetKind() == Kind::Button && control->Reachable()) {
-            runSlot_(control->onClick);
-        }
-    });
+    Post(
+        [this, keyCode, shift] {
+            if (otherProgramActive_ || !active_) {
+                return;
+            }
+            HeadlessForm* form = Loaded(*active_);
+            if (form == nullptr) {
+                return;
+            }
+            const FormId formId = form->Id();
+            const int serial = form->Serial();
+            const std::optional<FocusRef> target = focus_;
+            const KeyRoute route{
+                .form = [this, formId, serial]() -> Form* { return Instance(formId, serial); },
+                .target = [this, target]() -> Control* { return Resolve(target); },
+                .moveByTab = [this, formId, serial](bool backwards) { MoveFocusByTab(formId, serial, backwards); },
+            };
+            if (DeliverKeyDown({keyCode, shift}, route, runSlot_)) {
+                return;
+            }
+            // A push button clicks on the space bar.
+            HeadlessControl* control = Resolve(target);
+            if (control != nullptr && keyCode == kKeySpace && control->GetKind() == Kind::Button &&
+                control->Reachable()) {
+                runSlot_(control->onClick);
+            }
+        },
+        EventKind::Input);
     Pump();
 }
 
@@ -148,12 +158,14 @@ void World::Click(FormId id, std::string_view name)
         control->SetFocus();
     }
     const FocusRef ref{id, form->Serial(), std::string(name)};
-    Post([this, ref] {
-        HeadlessControl* target = Resolve(ref);
-        if (target != nullptr && target->Reachable()) {
-            runSlot_(target->onClick);
-        }
-    });
+    Post(
+        [this, ref] {
+            HeadlessControl* target = Resolve(ref);
+            if (target != nullptr && target->Reachable()) {
+                runSlot_(target->onClick);
+            }
+        },
+        EventKind::Input);
     Pump();
 }
 
@@ -165,6 +177,7 @@ void World::MovePointer(PixelPoint screen)
 
 void World::PressButton(PixelPoint screen, int button)
 {
+    screen = KeptOnMonitor(screen);
     cursor_ = screen;
     PixelPoint image;
     if (HeadlessPictureBox* picture = PictureUnder(screen, image)) {
@@ -252,14 +265,16 @@ void World::Restore(FormId id)
 
 void World::CloseBox(FormId id)
 {
-    Post([this, id] {
-        HeadlessForm* form = Loaded(id);
-        if (form != nullptr && form->onClose) {
-            runSlot_(form->onClose);
-        } else {
-            Unload(id);
-        }
-    });
+    Post(
+        [this, id] {
+            HeadlessForm* form = Loaded(id);
+            if (form != nullptr && form->onClose) {
+                runSlot_(form->onClose);
+            } else {
+                Unload(id);
+            }
+        },
+        EventKind::Input);
     Pump();
 }
 

@@ -1,4 +1,5 @@
 // The one queue of pending events, the pump that drains it for the tests' entry points, and Yield().
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/headless/toolkit.h"
@@ -22,6 +23,7 @@ private:
 
 void World::Yield()
 {
+    const DepthGuard guard(yieldDepth_);
     std::vector<std::function<void()>> due;
     for (auto it = duringYield_.begin(); it != duringYield_.end();) {
         if (it->first-- == 0) {
@@ -39,16 +41,26 @@ void World::Yield()
 
 void World::Drain()
 {
-    while (!queue_.empty()) {
-        auto event = std::move(queue_.front());
-        queue_.pop_front();
+    // As the real pump does: past this many nested yields, input stays queued until the handlers
+    // above have returned, so that a stream of it cannot nest handler in handler without end.
+    constexpr int kInputNestingLimit = 8;
+    const bool deep = yieldDepth_ > kInputNestingLimit;
+    for (;;) {
+        const auto next = deep ? std::find_if(queue_.begin(), queue_.end(),
+                                              [](const Pending& event) { return event.kind != EventKind::Input; })
+                               : queue_.begin();
+        if (next == queue_.end()) {
+            return;
+        }
+        auto event = std::move(next->run);
+        queue_.erase(next);
         event();
     }
 }
 
-void World::Post(std::function<void()> event)
+void World::Post(std::function<void()> event, EventKind kind)
 {
-    queue_.push_back(std::move(event));
+    queue_.push_back({std::move(event), kind});
 }
 
 void World::Pump()

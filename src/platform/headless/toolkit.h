@@ -138,7 +138,10 @@ public:
     int DpiFor(const PixelRect& window) const;
 
     // Used by the forms and controls.
-    void Post(std::function<void()> event);
+    // Input waits in the queue while handlers are nested deep; the toolkit's own events do not.
+    enum class EventKind { Toolkit, Input };
+    void Post(std::function<void()> event, EventKind kind = EventKind::Toolkit);
+    const SlotRunner& RunSlot() const { return runSlot_; }
     void Activate(HeadlessForm& form);
     void Deactivate(HeadlessForm& form);
     void FocusControl(HeadlessControl& control);
@@ -163,6 +166,8 @@ private:
     HeadlessControl* Resolve(const std::optional<FocusRef>& ref) const;
     HeadlessPictureBox* PictureUnder(PixelPoint screen, PixelPoint& image) const;
     void PostMouse(PixelPoint screen, bool down, int button);
+    // Where the window system lets the pointer go for a wanted place.
+    PixelPoint KeptOnMonitor(PixelPoint screen) const;
     const Monitor& MonitorOf(const PixelRect& window, bool& overlaps) const;
     void Pump();
     void Drain();
@@ -175,7 +180,11 @@ private:
     WorldConfig config_;
     std::map<FormId, int> creations_;
     std::vector<FormId> zOrder_;  // top first
-    std::deque<std::function<void()>> queue_;
+    struct Pending {
+        std::function<void()> run;
+        EventKind kind;
+    };
+    std::deque<Pending> queue_;
     std::vector<std::pair<int, std::function<void()>>> duringYield_;
     std::optional<FocusRef> focus_;
     std::optional<FocusRef> capture_;  // the picture that holds the pointer while a button is down
@@ -189,6 +198,7 @@ private:
     int helpOpened_ = 0;
     int serials_ = 0;
     int pumpDepth_ = 0;
+    int yieldDepth_ = 0;
     Compositor compositor_;
     struct Trace {
         PixelRect area;
