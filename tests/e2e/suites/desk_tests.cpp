@@ -1,6 +1,7 @@
 // A desk of several monitors: the ruler measuring on a secondary monitor at negative coordinates,
-// across the seam between two, over a part of the virtual screen that no monitor shows, and a
-// monitor unplugged and a mode changed while a snapshot is on show.
+// across the seam between two, over a part of the virtual screen that no monitor shows (with a
+// window drawn there, whose pixels no snapshot may take up), and a monitor unplugged and a mode
+// changed while a snapshot is on show.
 #include <algorithm>
 #include <vector>
 
@@ -18,6 +19,8 @@ namespace e2e {
 namespace {
 
 constexpr SIZE kClient{300, 200};
+// The origin's guide colour (the program's kOriginColour; its header cannot stand beside <windows.h>).
+constexpr COLORREF kOriginGuide = RGB(0xFF, 0, 0);
 
 RECT ClientAt(LONG left, LONG top)
 {
@@ -118,6 +121,99 @@ void OffMonitorSnapshot(Session& s, RECT client, POINT dark)
     PlacePointerSeen(s, below);
     CheckReadoutsMatchPicture(s, below);
     CheckHealthy(s, "after a snapshot partly over no monitor");
+}
+
+// The snapshot on show against what it must hold, read from the screen where it is drawn, over
+// `area`: black where no monitor shows, the pattern on a monitor, and the origin's guides through
+// `origin`. Where no monitor shows the X server keeps what the ruler draws, so the screen read there
+// is the ruler's own picture; the origin's guide drawn across that part is seen there too.
+void CheckSnapshotOverNoMonitor(const RECT& area, const FunctionPattern& pattern, POINT origin, const char* when)
+{
+    const std::vector<RECT> monitors = Monitors();
+    const ScreenGrab grab(area);
+    int unseen = 0;
+    int notBlack = 0;
+    int seenWrong = 0;
+    int guideWrong = 0;
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x) {
+            const POINT p{x, y};
+            const COLORREF shown = grab.At(p);
+            if (x == origin.x || y == origin.y) {
+                guideWrong += shown != kOriginGuide ? 1 : 0;
+            } else if (std::ranges::none_of(monitors, [&](const RECT& m) { return PtInRect(&m, p) != FALSE; })) {
+                ++unseen;
+                notBlack += shown != RGB(0, 0, 0) ? 1 : 0;
+            } else {
+                seenWrong += shown != pattern.At(p) ? 1 : 0;
+            }
+        }
+    }
+    CheckEqual(Format("%s: of its %d pixels where no monitor shows, those not black", when, unseen), notBlack, 0);
+    CheckEqual(Format("%s: its pixels on a monitor unlike the pattern", when), seenWrong, 0);
+    CheckEqual(Format("%s: pixels of the origin's guides through %s, across both, not in their colour", when,
+                      DescribePoint(origin).c_str()),
+               guideWrong, 0);
+}
+
+// A snapshot and a redraw over a window of a colour per pixel that lies partly where no monitor shows:
+// the X server keeps that window's pixels there though no monitor shows them, and the copy of the
+// screen must not take them up. `origin` lies on a monitor under the part over no monitor, so that
+// its vertical guide crosses that part.
+void PatternOverNoMonitor(Session& s, RECT client, POINT origin)
+{
+    BeginGroup("desk: a pattern where no monitor shows");
+    if (!BackToFrame(s, client)) {
+        return;
+    }
+    FunctionPattern pattern(kUniquePerPixel);
+    RECT cover = WindowRect(s.ruler);
+    InflateRect(&cover, 40, 40);
+    pattern.Cover(cover);
+    Settle(s.ruler);
+    RECT area{};
+    GetClientRect(FindPicture(s.ruler), &area);
+    MapWindowPoints(FindPicture(s.ruler), HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+    // What the program's copy reads: the pattern everywhere under the hole, where no monitor shows too.
+    const ScreenGrab through(area);
+    int unlike = 0;
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x) {
+            unlike += through.At({x, y}) != pattern.At({x, y}) ? 1 : 0;
+        }
+    }
+    CheckEqual(
+        Format("the hole %s shows the pattern in every pixel, where no monitor shows too", DescribeRect(area).c_str()),
+        unlike, 0);
+    if (!Snapshot(s, "G takes a snapshot over the pattern")) {
+        return;
+    }
+    pattern.Hide();
+    // The view stands where it was put when the snapshot is cancelled, and so after the redraw.
+    SetWindowPos(CoordViewOf(s), nullptr, 100, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle(s.ruler);
+    PlacePointerSeen(s, origin);
+    Key(VK_SPACE);
+    ExpectReadout(s, "DispX", std::to_wstring(origin.x));
+    Settle(s.ruler);
+    CheckSnapshotOverNoMonitor(area, pattern, origin, "the snapshot");
+
+    // The redraw cuts the hole again, copies the screen through it and places the origin again.
+    if (!BackToFrame(s, client)) {
+        return;
+    }
+    pattern.Cover(cover);
+    Settle(s.ruler);
+    const RulerBar bar = FindBar(s.ruler);
+    Click(CenterOnScreen(bar.redraw));
+    CHECK(WaitUntil([&] { return !IsWindowEnabled(bar.redraw) && CoordViewVisible(s.process.Id()); }, 5000),
+          "\"再描写\" takes the snapshot again");
+    Settle(s.ruler);
+    pattern.Hide();
+    Settle(s.ruler);
+    CheckSnapshotOverNoMonitor(area, pattern, origin, "the redraw");
+    CheckHealthy(s, "after snapshots over a pattern where no monitor shows");
+    BackToFrame(s, ClientAt(200, 200));
 }
 
 // Plain windows, one over each monitor in a colour of its own: the desk has no desktop drawn, and
@@ -440,6 +536,7 @@ void DeskTests(Session& s, const std::wstring& desk)
                     "--output DUMMY1 --mode 1280x1024 --pos 0x0 --output DUMMY0 --mode 1280x1024 --pos 0x1024"
                     " --output DUMMY2 --mode 1920x1080 --pos 1280x1024",
                     3);
+        PatternOverNoMonitor(s, {1150, -120, 1550, 130}, {1400, 5});
     }
 }
 

@@ -26,6 +26,8 @@ void PumpOwnMessages()
     }
 }
 
+}  // namespace
+
 void SendMouseButton(DWORD flags)
 {
     INPUT input{};
@@ -33,8 +35,6 @@ void SendMouseButton(DWORD flags)
     input.mi.dwFlags = flags;
     SendInput(1, &input, sizeof input);
 }
-
-}  // namespace
 
 Process::~Process()
 {

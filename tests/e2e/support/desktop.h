@@ -79,6 +79,8 @@ COLORREF PixelAt(POINT screen);
 bool PlacePointer(POINT screen);
 // Places the pointer and clicks the left button there.
 bool Click(POINT screen);
+// A button pressed or let go (MOUSEEVENTF_LEFTDOWN...) where the pointer is, for a click with a step between.
+void SendMouseButton(DWORD flags);
 void Key(WORD vk, bool extended = false);
 // A key pressed while a modifier (VK_SHIFT, VK_CONTROL, VK_MENU) is held.
 void KeyChord(WORD modifier, WORD vk, bool extended);

@@ -8,8 +8,13 @@
 
 namespace e2e {
 
-// A window that paints a known function of its client coordinates: blocks of 16 pixels, each a
-// colour of its own, so that a shifted or scaled copy shows, and colour edges lie at known places.
+// The pattern that gives every pixel of a window up to 4096 x 4096 a colour of its own, so that
+// any pixel copied from elsewhere, magnified or drawn over shows as wrong.
+inline constexpr int kUniquePerPixel = 2;
+
+// A window that paints a known function of its client coordinates: in variants 0 and 1 blocks of 16
+// pixels, each a colour of its own, so that a shifted or scaled copy shows, and colour edges lie at
+// known places; in kUniquePerPixel a colour per pixel.
 class FunctionPattern {
 public:
     explicit FunctionPattern(int variant);
@@ -21,6 +26,9 @@ public:
     COLORREF At(POINT screen) const { return Colour(screen.x - place_.left, screen.y - place_.top); }
     COLORREF Colour(int x, int y) const
     {
+        if (variant_ == kUniquePerPixel) {
+            return RGB(x & 0xFF, y & 0xFF, ((x >> 4) & 0xF0) | ((y >> 8) & 0x0F));
+        }
         const int bx = (x >> 4) & 7;
         const int by = (y >> 4) & 7;
         return variant_ == 0 ? RGB(0x20 + bx * 0x18, 0x30 + by * 0x18, 0x88)
