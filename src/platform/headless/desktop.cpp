@@ -203,11 +203,12 @@ std::int32_t World::ComposedPixel(PixelPoint screen) const
         if (!form.Covers(screen)) {
             continue;
         }
-        for (auto trace = traces_.rbegin(); trace != traces_.rend(); ++trace) {
-            if (trace->area.Contains(screen)) {
-                const PixelRect& a = trace->area;
-                return trace->pixels[static_cast<std::size_t>(screen.y - a.top) * a.Width() + (screen.x - a.left)];
-            }
+        // The newest trace lies over the older ones.
+        const auto trace = std::find_if(traces_.rbegin(), traces_.rend(),
+                                        [screen](const Trace& t) { return t.area.Contains(screen); });
+        if (trace != traces_.rend()) {
+            const PixelRect& a = trace->area;
+            return trace->pixels[static_cast<std::size_t>(screen.y - a.top) * a.Width() + (screen.x - a.left)];
         }
         for (const auto& control : form.Controls()) {
             const auto* picture = dynamic_cast<const HeadlessPictureBox*>(control.get());
