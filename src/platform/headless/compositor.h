@@ -12,10 +12,22 @@
 
 namespace vardek::platform::headless {
 
+using Compose = std::function<std::int32_t(PixelPoint)>;
+
+// The screen's pixels over an area as they were at one moment.
+struct ScreenPatch {
+    PixelRect area;
+    std::vector<std::int32_t> pixels;  // rows top first
+
+    static ScreenPatch Take(const PixelRect& area, const Compose& compose);
+    std::int32_t At(PixelPoint screen) const
+    {
+        return pixels[static_cast<std::size_t>(screen.y - area.top) * area.Width() + (screen.x - area.left)];
+    }
+};
+
 class Compositor {
 public:
-    using Compose = std::function<std::int32_t(PixelPoint)>;
-
     explicit Compositor(bool on) : on_(on) {}
 
     // A window is about to change how it shows: keep the frame on show over the area, if none is kept.
@@ -26,13 +38,8 @@ public:
     bool Lagging() const { return shown_.has_value(); }
 
 private:
-    struct Frame {
-        PixelRect area;
-        std::vector<std::int32_t> pixels;
-    };
-
     bool on_;
-    std::optional<Frame> shown_;
+    std::optional<ScreenPatch> shown_;
 };
 
 }  // namespace vardek::platform::headless

@@ -165,14 +165,7 @@ void World::BeforeWindowChange()
 
 void World::LeaveTrace(const PixelRect& area)
 {
-    Trace trace{area, {}};
-    trace.pixels.reserve(static_cast<std::size_t>(std::max(0, area.Width())) * std::max(0, area.Height()));
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            trace.pixels.push_back(ComposedPixel({x, y}));
-        }
-    }
-    traces_.push_back(std::move(trace));
+    traces_.push_back(ScreenPatch::Take(area, [this](PixelPoint p) { return ComposedPixel(p); }));
 }
 
 void World::AfterWindowChange() const
@@ -205,10 +198,9 @@ std::int32_t World::ComposedPixel(PixelPoint screen) const
         }
         // The newest trace lies over the older ones.
         const auto trace = std::find_if(traces_.rbegin(), traces_.rend(),
-                                        [screen](const Trace& t) { return t.area.Contains(screen); });
+                                        [screen](const ScreenPatch& t) { return t.area.Contains(screen); });
         if (trace != traces_.rend()) {
-            const PixelRect& a = trace->area;
-            return trace->pixels[static_cast<std::size_t>(screen.y - a.top) * a.Width() + (screen.x - a.left)];
+            return trace->At(screen);
         }
         for (const auto& control : form.Controls()) {
             const auto* picture = dynamic_cast<const HeadlessPictureBox*>(control.get());

@@ -200,11 +200,7 @@ private:
     int pumpDepth_ = 0;
     int yieldDepth_ = 0;
     Compositor compositor_;
-    struct Trace {
-        PixelRect area;
-        std::vector<std::int32_t> pixels;  // rows top first
-    };
-    std::vector<Trace> traces_;  // oldest first; gone when the program is idle
+    std::vector<ScreenPatch> traces_;  // oldest first; gone when the program is idle
     std::vector<std::string> slotFailures_;
     SlotRunner runSlot_;
     FormTable<HeadlessForm> forms_;
